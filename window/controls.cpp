@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/controls.h"
+
+#include <QApplication>
+#include <QImageReader>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPalette>
+
+QColor toQColor(quint32 bgr)
+{
+    if (bgr == ButtonFace)
+        return QApplication::palette().color(QPalette::Button);
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+Image::Image(int index, QWidget* parent) : QLabel(parent), index_(index)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Image::setPicture(const QString& path)
+{
+    path_ = path;
+    loaded_ = false;
+    if (isVisible())
+        loadPicture();
+}
+
+QSize Image::pictureSize() const
+{
+    return QImageReader(path_).size();
+}
+
+void Image::loadPicture()
+{
+    if (loaded_ || path_.isEmpty())
+        return;
+    loaded_ = true;
+    setPixmap(QPixmap(path_));
+}
+
+void Image::setBorderStyle(int style)
+{
+    if (style == borderStyle_)
+        return;
+    borderStyle_ = style;
+    update();
+}
+
+void Image::showEvent(QShowEvent* event)
+{
+    loadPicture();
+    QLabel::showEvent(event);
+}
+
+void Image::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (borderStyle_ == 0)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void Image::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QLabel::mousePressEvent(event);
+}
+
+void Image::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit Click(index_);
+}
+
+void Image::mouseMoveEvent(QMouseEvent* event)
+{
+    QLabel::mouseMoveEvent(event);
+    emit MouseMove(index_);
+}
+
+Label::Label(QWidget* parent) : QLabel(parent)
+{
+    setTextFormat(Qt::PlainText);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::NoFocus);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(ButtonFace));
+    setPalette(colours);
+}
+
+void Label::setForeColor(quint32 bgr)
+{
+    foreColor_ = bgr;
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, toQColor(bgr));
+    setPalette(colours);
+}
+
+Shape::Shape(quint32 borderColor, int borderWidth, QWidget* parent)
+    : QFrame(parent), borderColor_(borderColor), borderWidth_(borderWidth)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void Shape::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const qreal half = borderWidth_ / 2.0;
+    painter.setPen(QPen(toQColor(borderColor_), borderWidth_, Qt::SolidLine, Qt::SquareCap,
+                        Qt::MiterJoin));
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}

@@ -1,0 +1,94 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QFrame>
+#include <QLabel>
+#include <QRect>
+
+// Colours are 0x00BBGGRR numbers; ButtonFace stands for the system's button colour.
+inline constexpr quint32 ButtonFace = 0x8000000F;
+QColor toQColor(quint32 bgr);
+
+// Positions and sizes are kept in twips, 15 to a pixel.
+inline constexpr int TwipsPerPixel = 15;
+constexpr int toPixels(int twips)
+{
+    return twips / TwipsPerPixel;
+}
+constexpr QRect toPixels(int left, int top, int width, int height)
+{
+    return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
+}
+
+// A picture. Its pixmap is decoded the first time the picture is shown, so that the
+// pictures nobody has seen yet cost nothing at start. A framed picture (border style 1)
+// shows a thin line on its outermost pixels, so the picture neither moves nor shrinks.
+class Image : public QLabel
+{
+    Q_OBJECT
+public:
+    Image(int index, QWidget* parent);
+
+    void setPicture(const QString& path);
+    QString picture() const { return path_; }
+    QSize pictureSize() const;
+
+    void setBorderStyle(int style);
+    int borderStyle() const { return borderStyle_; }
+    int index() const { return index_; }
+
+signals:
+    void Click(int index);
+    void MouseMove(int index);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void loadPicture();
+
+    int index_;
+    int borderStyle_ = 0;
+    bool pressed_ = false;
+    bool loaded_ = false;
+    QString path_;
+};
+
+// A text label: opaque in the window's colour, text at the top left, broken at word
+// boundaries and cut off at the bottom edge; it never grows.
+class Label : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget* parent);
+
+    void setForeColor(quint32 bgr);
+    quint32 foreColor() const { return foreColor_; }
+
+private:
+    quint32 foreColor_ = 0;
+};
+
+// The pale frame around the letter grid. It draws its line only and lets the pointer
+// through to the letters beneath it.
+class Shape : public QFrame
+{
+    Q_OBJECT
+public:
+    Shape(quint32 borderColor, int borderWidth, QWidget* parent);
+
+    quint32 borderColor() const { return borderColor_; }
+    int borderWidth() const { return borderWidth_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    quint32 borderColor_;
+    int borderWidth_;
+};

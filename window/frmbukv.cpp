@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/frmbukv.h"
+
+#include <QPalette>
+
+frmBukv::frmBukv(Services services, QWidget* parent)
+    : QWidget(parent), services_(std::move(services))
+{
+    createControls();
+    connectEvents();
+    Form_Load();
+}
+
+void frmBukv::Form_Load()
+{
+    services_.Randomize();
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, toQColor(ButtonFace));
+    setPalette(colours);
+    AzbIst = true;
+    for (int i = 0; i < znakovit::LetterCount; ++i)
+        Obraz[std::size_t(i)] = znakovit::meanings(i);
+}
+
+void frmBukv::Uncheck()
+{
+    for (Image* letter : imgBukv)
+        letter->setBorderStyle(0);
+    lblAzbIst->setText(QString());
+}

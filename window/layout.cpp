@@ -1,0 +1,230 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Builds the window's controls: where each stands, what it shows, how the controls
+// overlap and how the user's events reach the handlers.
+#include "window/frmbukv.h"
+
+#include <QButtonGroup>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <string_view>
+
+namespace {
+
+using namespace znakovit;
+
+struct Place
+{
+    std::string_view name;
+    int left, top, width, height; // twips
+};
+
+// Every control of fixed size, in twips from the top-left corner of the client area.
+constexpr Place Places[] = {
+    {"frmBukv", 0, 0, 17850, 8280},
+    {"imgTitle", 3960, 600, 10125, 840},
+    {"lblNum", 720, 1320, 3855, 375},
+    {"Shape1", 600, 1800, 6015, 6015},
+    {"imgChoose", 7080, 1920, 10065, 1335},
+    {"imgChoose2", 7080, 1920, 10065, 1335},
+    {"imgChoose3", 7080, 1920, 10065, 1335},
+    {"optDirect(0)", 8640, 3000, 2055, 270},
+    {"optDirect(1)", 10920, 3000, 1815, 270},
+    {"optDirect(2)", 12960, 3000, 1815, 270},
+    {"lblObraz", 6960, 3480, 10095, 2895},
+    {"lblAzbIst", 6960, 3480, 10095, 2895},
+    {"cmdAzbIst", 7080, 7080, 3615, 975},
+    {"cmdCheck", 10920, 7080, 3015, 975},
+    {"lstMix", 16800, -2520, 3615, 3210},
+    {"lstMix2", 17040, -2640, 3615, 3210},
+};
+
+// The letter grid: letter i at column i % 7, row i / 7.
+constexpr int GridLeft = 720, GridTop = 1920, CellPitch = 840, CellSize = 750;
+// The name pictures' top-left corner; each is shown at its own size.
+constexpr int NameLeft = 7320, NameTop = 2160;
+
+constexpr quint32 Grey = 0x00808080, DarkGreen = 0x00004000, DarkBlue = 0x00C00000;
+constexpr quint32 PaleYellow = 0x00C0FFFF;
+constexpr int ShapeBorderWidth = 3;
+
+constexpr const Place& placeOf(std::string_view name)
+{
+    for (const Place& place : Places)
+        if (place.name == name)
+            return place;
+    throw "no such control";
+}
+
+QRect rectOf(std::string_view name)
+{
+    const Place& p = placeOf(name);
+    return toPixels(p.left, p.top, p.width, p.height);
+}
+
+QFont face(const QStringList& families, qreal points)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setPointSizeF(points);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    return font;
+}
+
+QFont arial(qreal points)
+{
+    return face({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, points);
+}
+
+QFont timesNewRoman(qreal points)
+{
+    return face({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")}, points);
+}
+
+QString picturePath(const char* stem, int index)
+{
+    return QStringLiteral(":/pictures/%1_%2.png").arg(QLatin1String(stem)).arg(index, 2, 10, QLatin1Char('0'));
+}
+
+QString nameText(const Letter& letter)
+{
+    return toQString(letter.name) + QStringLiteral(" (") + toQString(letter.sound) + QLatin1Char(')');
+}
+
+} // namespace
+
+void frmBukv::createControls()
+{
+    setObjectName(QStringLiteral("frmBukv"));
+    setWindowTitle(Caption);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(rectOf("frmBukv").size());
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    const auto named = [](QWidget* control, const QString& name) {
+        control->setObjectName(name);
+        return control;
+    };
+    const auto picture = [&](int index, const QString& name, const QString& path) {
+        auto* image = new Image(index, this);
+        named(image, name);
+        image->setPicture(path);
+        return image;
+    };
+    const auto banner = [&](const char* name, const char* stem, const QString& text) {
+        Image* image = picture(-1, QLatin1String(name), QStringLiteral(":/pictures/%1.png").arg(QLatin1String(stem)));
+        image->setGeometry(rectOf(name));
+        image->setAccessibleName(text);
+        return image;
+    };
+    const auto label = [&](const char* name, const QFont& font, quint32 colour) {
+        auto* text = new Label(this);
+        named(text, QLatin1String(name));
+        text->setGeometry(rectOf(name));
+        text->setFont(font);
+        text->setForeColor(colour);
+        return text;
+    };
+    const auto nameOf = [&](int i) {
+        Image* image = picture(i, QStringLiteral("imgWhat(%1)").arg(i), picturePath("what", i));
+        const QSize size = image->pictureSize();
+        image->setGeometry(QRect(QPoint(toPixels(NameLeft), toPixels(NameTop)), size.isValid() ? size : QSize()));
+        image->setAccessibleName(toQString(Letters[std::size_t(i)].glyph) + QStringLiteral(" – ") + nameText(Letters[std::size_t(i)]));
+        image->hide();
+        imgWhat[std::size_t(i)] = image;
+    };
+
+    // Controls are created from the back to the front: each lies in front of those before it.
+    for (int i = 0; i < LetterCount; ++i) {
+        Image* letter = picture(i, QStringLiteral("imgBukv(%1)").arg(i), picturePath("bukv", i));
+        const int row = i / GridSide, column = i % GridSide;
+        letter->setGeometry(toPixels(GridLeft + CellPitch * column, GridTop + CellPitch * row, CellSize, CellSize));
+        letter->setToolTip(toolTipText(i));
+        letter->setAccessibleName(toQString(Letters[std::size_t(i)].name));
+        letter->setAccessibleDescription(toolTipText(i));
+        imgBukv[std::size_t(i)] = letter;
+    }
+    lblObraz = label("lblObraz", timesNewRoman(20.25), DarkGreen);
+    for (int i = 0; i <= 6; ++i)
+        nameOf(i);
+    imgChoose = banner("imgChoose", "choose", QStringLiteral("Выберите буквицу, чтобы узнать о ней"));
+    imgTitle = banner("imgTitle", "title", QStringLiteral("Древлесловенская Буквица"));
+    for (int i = 7; i < LetterCount; ++i)
+        nameOf(i);
+    imgChoose2 = banner("imgChoose2", "choose2", QStringLiteral("Выберите буквицу, отвечающую образу:"));
+    imgChoose2->hide();
+    Shape1 = new Shape(PaleYellow, ShapeBorderWidth, this);
+    named(Shape1, QStringLiteral("Shape1"));
+    Shape1->setGeometry(rectOf("Shape1"));
+    lblNum = label("lblNum", arial(15.75), Grey);
+    imgChoose3 = banner("imgChoose3", "choose3", QStringLiteral("Выберите Азбучную Истину"));
+    imgChoose3->hide();
+    lblAzbIst = label("lblAzbIst", timesNewRoman(20.25), DarkBlue);
+    lblAzbIst->hide();
+
+    const auto button = [&](const char* name, const QString& caption, const QString& tip) {
+        auto* push = new QPushButton(caption, this);
+        named(push, QLatin1String(name));
+        push->setGeometry(rectOf(name));
+        push->setFont(arial(15.75));
+        push->setToolTip(tip);
+        push->setAutoDefault(false);
+        return push;
+    };
+    const auto list = [&](const char* name) {
+        auto* items = new QListWidget(this);
+        named(items, QLatin1String(name));
+        items->setGeometry(rectOf(name));
+        items->setSortingEnabled(false);
+        items->setFocusPolicy(Qt::NoFocus);
+        items->hide();
+        return items;
+    };
+    cmdCheck = button("cmdCheck", QStringLiteral("&Провериться"), QStringLiteral("Выполнить задание"));
+    lstMix = list("lstMix");
+    lstMix2 = list("lstMix2");
+    cmdAzbIst = button("cmdAzbIst", QStringLiteral("К Азбучным &Истинам"), QStringLiteral("Узнать об Азбучных Истинах"));
+
+    directions_ = new QButtonGroup(this);
+    const QString captions[] = {QStringLiteral("По &горизонтали"), QStringLiteral("По &вертикали"),
+                                QStringLiteral("По &диагонали")};
+    for (int k = 0; k < 3; ++k) {
+        const QString name = QStringLiteral("optDirect(%1)").arg(k);
+        auto* option = new QRadioButton(captions[k], this);
+        named(option, name);
+        option->setGeometry(rectOf(name.toStdString()));
+        option->setFont(arial(12));
+        option->hide();
+        directions_->addButton(option, k);
+        optDirect[std::size_t(k)] = option;
+    }
+    optDirect[0]->setChecked(true);
+
+    setTabOrder(cmdAzbIst, cmdCheck);
+    setTabOrder(cmdCheck, optDirect[0]);
+    setTabOrder(optDirect[0], optDirect[1]);
+    setTabOrder(optDirect[1], optDirect[2]);
+    cmdAzbIst->setFocus();
+}
+
+void frmBukv::connectEvents()
+{
+    for (Image* letter : imgBukv) {
+        connect(letter, &Image::Click, this, &frmBukv::imgBukv_Click);
+        connect(letter, &Image::MouseMove, this, &frmBukv::imgBukv_MouseMove);
+    }
+    connect(cmdCheck, &QPushButton::clicked, this, &frmBukv::cmdCheck_Click);
+    connect(cmdAzbIst, &QPushButton::clicked, this, &frmBukv::cmdAzbIst_Click);
+    connect(directions_, &QButtonGroup::idClicked, this, &frmBukv::optDirect_Click);
+}

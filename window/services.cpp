@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/services.h"
+
+#include "window/frmbukv.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <chrono>
+#include <memory>
+
+void RandomSource::seed(std::uint64_t value)
+{
+    std::seed_seq sequence{std::uint32_t(value), std::uint32_t(value >> 32)};
+    engine_.seed(sequence);
+}
+
+void RandomSource::seedFromClock()
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
+    seed(std::uint64_t(ticks) ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+}
+
+float RandomSource::next()
+{
+    static_assert(std::mt19937::max() == 0xFFFFFFFFu);
+    return fromBits(std::uint32_t(engine_()));
+}
+
+float RandomSource::fromBits(std::uint32_t word)
+{
+    return float(word >> 8) * 0x1p-24f;
+}
+
+Services Services::platform()
+{
+    auto source = std::make_shared<RandomSource>();
+    Services services;
+    services.Randomize = [source] { source->seedFromClock(); };
+    services.Rnd = [source] { return source->next(); };
+    services.MsgBox = [](const QString& text) {
+        QWidget* parent = QApplication::activeWindow();
+        // The learner sees the window as it stands when the box opens, not a frame behind.
+        if (parent)
+            parent->repaint();
+        QMessageBox box(QMessageBox::NoIcon, frmBukv::Caption, text, QMessageBox::Ok, parent);
+        box.exec();
+    };
+    return services;
+}
