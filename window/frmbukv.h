@@ -59,6 +59,9 @@ public:
     void cmdAzbIst_Click();
     void optDirect_Click(int Index);
 
+protected:
+    bool focusNextPrevChild(bool next) override;
+
 private:
     void createControls();
     void connectEvents();

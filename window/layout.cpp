@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -109,8 +110,13 @@ void frmBukv::createControls()
     for (int size : {16, 24, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        // Centred; on a screen too small for it, its top-left corner stays on the screen.
+        const QRect available = screen->availableGeometry();
+        QRect centred = rect();
+        centred.moveCenter(available.center());
+        move(std::max(centred.left(), available.left()), std::max(centred.top(), available.top()));
+    }
 
     const auto named = [](QWidget* control, const QString& name) {
         control->setObjectName(name);
@@ -216,6 +222,27 @@ void frmBukv::createControls()
     setTabOrder(optDirect[0], optDirect[1]);
     setTabOrder(optDirect[1], optDirect[2]);
     cmdAzbIst->setFocus();
+}
+
+// Tab goes round the buttons and the option group, which it enters at its selected option;
+// the arrow keys move within the group.
+bool frmBukv::focusNextPrevChild(bool next)
+{
+    QList<QWidget*> stops;
+    for (QWidget* stop : {static_cast<QWidget*>(cmdAzbIst), static_cast<QWidget*>(cmdCheck),
+                          static_cast<QWidget*>(directions_->checkedButton())})
+        if (stop && stop->isVisibleTo(this) && stop->isEnabled())
+            stops << stop;
+    if (stops.isEmpty())
+        return false;
+    QWidget* current = focusWidget();
+    if (qobject_cast<QRadioButton*>(current))
+        current = directions_->checkedButton();
+    const auto count = stops.size();
+    const auto at = stops.indexOf(current);
+    const auto target = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
+    stops[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void frmBukv::connectEvents()
