@@ -21,18 +21,6 @@ foreach(f IN LISTS ZNAKOVIT_PICTURES)
     endif()
 endforeach()
 list(TRANSFORM ZNAKOVIT_PICTURE_FILES PREPEND "${CMAKE_CURRENT_LIST_DIR}/" OUTPUT_VARIABLE _abs)
-# TEMPORARY-LEAD: skip missing while pictures are drawn
-list(FILTER _abs EXCLUDE REGEX "^$")
-set(_have "")
-foreach(f IN LISTS _abs)
-    if(EXISTS "${f}")
-        list(APPEND _have "${f}")
-    endif()
-endforeach()
-set(_abs ${_have})
-if(NOT _abs)
-    set(_abs "${CMAKE_CURRENT_LIST_DIR}/assets.cmake")
-endif()
 qt_add_resources(znakovit_core znakovit_pictures
     PREFIX "/"
     BASE "${CMAKE_CURRENT_LIST_DIR}"
