@@ -167,6 +167,9 @@ constexpr std::array<std::u16string_view, LetterCount> Meanings{{
 
 } // namespace
 
-QString meanings(int index) { return toQString(Meanings.at(std::size_t(index))); }
+QString meanings(int index)
+{
+    return toQString(Meanings.at(std::size_t(index)));
+}
 
 } // namespace znakovit

@@ -1,4 +1,49 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/frmbukv.h"
-void frmBukv::cmdCheck_Click() {}
-void frmBukv::answer(int) {}
+
+#include <QPushButton>
+
+// Asks for the letter of a randomly picked meanings string. Letter 0 is never asked.
+void frmBukv::cmdCheck_Click()
+{
+    Uncheck();
+    lblObraz->setForeColor(QuestionColour);
+    Check = true;
+    imgChoose2->setVisible(true);
+    cmdCheck->setVisible(false);
+    Rand = qint16(int(48.0f * services_.Rnd()) + 1);
+
+    // The stored order, not shuffled: the string with its first character raised and the
+    // closing ";" dropped.
+    QString question = Obraz[Rand];
+    question.chop(1);
+    if (!question.isEmpty())
+        question[0] = question[0].toUpper();
+    lblObraz->setText(question);
+
+    cmdAzbIst->setVisible(false);
+}
+
+// The clicked letter is already framed and imgChoose hidden; the caller closes the
+// self-test afterwards. While the box is up, the window shows the click as it was made.
+void frmBukv::answer(int Index)
+{
+    if (Index == Rand) {
+        imgWhat[Last]->setVisible(false);
+        imgWhat[Index]->setVisible(true);
+        lblObraz->setForeColor(MeaningsColour);
+        services_.MsgBox(QStringLiteral("Правильно"));
+        Last = qint16(Index);
+    } else {
+        services_.MsgBox(QStringLiteral("Не правильно"));
+        imgBukv[Index]->setBorderStyle(Unframed);
+        imgBukv[Last]->setBorderStyle(Unframed);
+        imgBukv[Rand]->setBorderStyle(Framed);
+        imgWhat[Last]->setVisible(false);
+        imgWhat[Index]->setVisible(false);
+        imgWhat[Rand]->setVisible(true);
+        Last = Rand;
+        lblObraz->setForeColor(MeaningsColour);
+    }
+    lblNum->setText(QString());
+}

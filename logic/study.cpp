@@ -1,3 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/frmbukv.h"
-void frmBukv::imgBukv_Click(int) {}
+
+#include <QListWidget>
+#include <QPushButton>
+
+// A click on a letter selects it for study or, while a self-test waits, answers it.
+void frmBukv::imgBukv_Click(int Index)
+{
+    lblNum->setText(AzbIst ? imgBukv[Index]->toolTip() : QString());
+
+    // The selected letter and the letters of a line on show stay as they are.
+    if (imgBukv[Index]->borderStyle() == Framed)
+        return;
+
+    lstMix->clear();
+    lstMix2->clear();
+
+    // Old frame off first, new one on after: clicking letter Last again leaves it framed.
+    imgBukv[Last]->setBorderStyle(Unframed);
+    imgBukv[Index]->setBorderStyle(Framed);
+    imgChoose->setVisible(false);
+
+    if (Check) {
+        answer(Index);
+    } else {
+        imgWhat[Last]->setVisible(false);
+        imgWhat[Index]->setVisible(true);
+        lblObraz->setText(Mix(Obraz[Index]));
+        Last = qint16(Index);
+    }
+
+    cmdCheck->setVisible(true);
+    imgChoose2->setVisible(false);
+    cmdAzbIst->setVisible(true);
+    Check = false;
+}

@@ -19,14 +19,14 @@ struct Row
 
 // Number value, item count and target length of each letter's meanings string.
 constexpr Row Table[LetterCount] = {
-    {1, 9, 101},   {0, 5, 81},    {2, 8, 170},   {3, 8, 136},   {4, 12, 157},  {5, 3, 99},
-    {0, 7, 164},   {0, 6, 159},   {6, 7, 102},   {7, 7, 139},   {8, 7, 122},   {10, 8, 176},
-    {0, 6, 149},   {0, 6, 217},   {20, 8, 189},  {30, 7, 230},  {40, 11, 184}, {50, 4, 137},
-    {70, 5, 149},  {80, 8, 150},  {100, 7, 147}, {200, 5, 104}, {300, 7, 164}, {400, 6, 158},
-    {0, 9, 192},   {500, 6, 152}, {600, 7, 198}, {800, 8, 292}, {900, 5, 100}, {90, 7, 143},
-    {0, 8, 144},   {0, 7, 183},   {0, 4, 125},   {0, 6, 155},   {0, 5, 135},   {0, 3, 175},
-    {0, 4, 192},   {0, 4, 129},   {0, 5, 156},   {0, 3, 123},   {0, 5, 143},   {0, 5, 95},
-    {0, 5, 184},   {0, 3, 165},   {60, 3, 57},   {700, 2, 83},  {9, 6, 156},   {0, 6, 142},
+    {1, 9, 101},  {0, 5, 81},    {2, 8, 170},   {3, 8, 136},   {4, 12, 157},  {5, 3, 99},
+    {0, 7, 164},  {0, 6, 159},   {6, 7, 102},   {7, 7, 139},   {8, 7, 122},   {10, 8, 176},
+    {0, 6, 149},  {0, 6, 217},   {20, 8, 189},  {30, 7, 230},  {40, 11, 184}, {50, 4, 137},
+    {70, 5, 149}, {80, 8, 150},  {100, 7, 147}, {200, 5, 104}, {300, 7, 164}, {400, 6, 158},
+    {0, 9, 192},  {500, 6, 152}, {600, 7, 198}, {800, 8, 292}, {900, 5, 100}, {90, 7, 143},
+    {0, 8, 144},  {0, 7, 183},   {0, 4, 125},   {0, 6, 155},   {0, 5, 135},   {0, 3, 175},
+    {0, 4, 192},  {0, 4, 129},   {0, 5, 156},   {0, 3, 123},   {0, 5, 143},   {0, 5, 95},
+    {0, 5, 184},  {0, 3, 165},   {60, 3, 57},   {700, 2, 83},  {9, 6, 156},   {0, 6, 142},
     {0, 5, 116},
 };
 
@@ -98,8 +98,9 @@ void tst_content::meaningsFormat()
     if (std::find(std::begin(Quoted), std::end(Quoted), index) != std::end(Quoted))
         QCOMPARE(text.size(), row.length);
     else
-        QVERIFY2(std::abs(text.size() - row.length) <= row.length * 15 / 100,
-                 qPrintable(QStringLiteral("length %1, table %2").arg(text.size()).arg(row.length)));
+        QVERIFY2(
+            std::abs(text.size() - row.length) <= row.length * 15 / 100,
+            qPrintable(QStringLiteral("length %1, table %2").arg(text.size()).arg(row.length)));
 }
 
 void tst_content::meaningsTotals()
@@ -124,9 +125,11 @@ void tst_content::quotedMeanings()
     QCOMPARE(meanings(0).right(4), QStringLiteral("; я;"));
     QCOMPARE(meanings(1), QStringLiteral("множество Богов; Божественное; множество; превосходящее "
                                          "(преобладающее); большое;"));
-    QCOMPARE(meanings(44), QStringLiteral("дух, духовность, духовное; духовные структуры; мир духов;"));
+    QCOMPARE(meanings(44),
+             QStringLiteral("дух, духовность, духовное; духовные структуры; мир духов;"));
     QCOMPARE(itemsOf(meanings(45)).last(), QStringLiteral("Бессмертное начало в человеке"));
-    QCOMPARE(itemsOf(meanings(5)).at(1), QStringLiteral("земная (планетарная) форма жизни - бытиё"));
+    QCOMPARE(itemsOf(meanings(5)).at(1),
+             QStringLiteral("земная (планетарная) форма жизни - бытиё"));
 }
 
 void tst_content::tooltips_data()
@@ -135,8 +138,9 @@ void tst_content::tooltips_data()
     QTest::addColumn<QString>("expected");
     for (int i = 0; i < LetterCount; ++i)
         QTest::addRow("%d", i) << i
-                               << (Table[i].number ? QStringLiteral("Число: %1").arg(Table[i].number)
-                                                   : QString());
+                               << (Table[i].number
+                                       ? QStringLiteral("Число: %1").arg(Table[i].number)
+                                       : QString());
 }
 
 void tst_content::tooltips()
@@ -164,10 +168,10 @@ void tst_content::findLine_data()
         QTest::addRow("row of %d", i) << 0 << i << (inGrid ? i / 7 : -1);
         QTest::addRow("column of %d", i) << 1 << i << (inGrid ? i % 7 : -1);
         const int row = i / 7, column = i % 7;
-        const int diagonal = !inGrid                      ? -1
-                             : row == column              ? 0 // the centre selects the main one
-                             : row + column == 6          ? 1
-                                                          : -1;
+        const int diagonal = !inGrid             ? -1
+                             : row == column     ? 0 // the centre selects the main one
+                             : row + column == 6 ? 1
+                                                 : -1;
         QTest::addRow("diagonal of %d", i) << 2 << i << diagonal;
     }
     QTest::addRow("no direction 3") << 3 << 0 << -1;
@@ -225,11 +229,13 @@ void tst_content::sentences_data()
     QTest::addColumn<int>("line");
     QTest::addColumn<int>("length");
     QTest::addColumn<QString>("start");
-    const int lengths[] = {141, 192, 261, 210, 170, 241, 158, 155, 94, 142, 185, 145, 201, 250, 103, 113};
-    const char* starts[] = {"Я Богов", "Жизнь во", "Стремление людей", "Материализованная мысль",
-                            "Все устремления", "Творение Бытия", "Смысл Бытия", "Я живу",
-                            "Боги усердно", "Глубинные знания", "Глаголь Истину", "Добрые деяния",
-                            "Бытиё в", "Всё сущее", "Я весьма", "Все сущие Общиные"};
+    const int lengths[] = {141, 192, 261, 210, 170, 241, 158, 155,
+                           94,  142, 185, 145, 201, 250, 103, 113};
+    const char* starts[] = {
+        "Я Богов",         "Жизнь во",         "Стремление людей", "Материализованная мысль",
+        "Все устремления", "Творение Бытия",   "Смысл Бытия",      "Я живу",
+        "Боги усердно",    "Глубинные знания", "Глаголь Истину",   "Добрые деяния",
+        "Бытиё в",         "Всё сущее",        "Я весьма",         "Все сущие Общиные"};
     for (int i = 0; i < 16; ++i)
         QTest::addRow("line %d", i) << i << lengths[i] << QString::fromUtf8(starts[i]);
 }

@@ -86,8 +86,8 @@ void Image::mousePressEvent(QMouseEvent* event)
 
 void Image::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     QLabel::mouseReleaseEvent(event);
     if (click)
@@ -131,7 +131,7 @@ void Shape::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const qreal half = borderWidth_ / 2.0;
-    painter.setPen(QPen(toQColor(borderColor_), borderWidth_, Qt::SolidLine, Qt::SquareCap,
-                        Qt::MiterJoin));
+    painter.setPen(
+        QPen(toQColor(borderColor_), borderWidth_, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
 }

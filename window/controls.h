@@ -10,6 +10,10 @@
 inline constexpr quint32 ButtonFace = 0x8000000F;
 QColor toQColor(quint32 bgr);
 
+// Border styles of a picture: a framed letter shows a thin border.
+inline constexpr int Unframed = 0;
+inline constexpr int Framed = 1;
+
 // Positions and sizes are kept in twips, 15 to a pixel.
 inline constexpr int TwipsPerPixel = 15;
 constexpr int toPixels(int twips)

@@ -25,6 +25,6 @@ void frmBukv::Form_Load()
 void frmBukv::Uncheck()
 {
     for (Image* letter : imgBukv)
-        letter->setBorderStyle(0);
+        letter->setBorderStyle(Unframed);
     lblAzbIst->setText(QString());
 }

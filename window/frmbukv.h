@@ -21,6 +21,9 @@ class frmBukv : public QWidget
     Q_OBJECT
 public:
     static inline const QString Caption = QStringLiteral("Знаковит 1.7");
+    // Text colours of the meanings label: its own, and while a question waits.
+    static constexpr quint32 MeaningsColour = 0x00004000;
+    static constexpr quint32 QuestionColour = 0x000000C0;
 
     explicit frmBukv(Services services = Services::platform(), QWidget* parent = nullptr);
 

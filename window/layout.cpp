@@ -26,22 +26,14 @@ struct Place
 
 // Every control of fixed size, in twips from the top-left corner of the client area.
 constexpr Place Places[] = {
-    {"frmBukv", 0, 0, 17850, 8280},
-    {"imgTitle", 3960, 600, 10125, 840},
-    {"lblNum", 720, 1320, 3855, 375},
-    {"Shape1", 600, 1800, 6015, 6015},
-    {"imgChoose", 7080, 1920, 10065, 1335},
-    {"imgChoose2", 7080, 1920, 10065, 1335},
-    {"imgChoose3", 7080, 1920, 10065, 1335},
-    {"optDirect(0)", 8640, 3000, 2055, 270},
-    {"optDirect(1)", 10920, 3000, 1815, 270},
-    {"optDirect(2)", 12960, 3000, 1815, 270},
-    {"lblObraz", 6960, 3480, 10095, 2895},
-    {"lblAzbIst", 6960, 3480, 10095, 2895},
-    {"cmdAzbIst", 7080, 7080, 3615, 975},
-    {"cmdCheck", 10920, 7080, 3015, 975},
-    {"lstMix", 16800, -2520, 3615, 3210},
-    {"lstMix2", 17040, -2640, 3615, 3210},
+    {"frmBukv", 0, 0, 17850, 8280},           {"imgTitle", 3960, 600, 10125, 840},
+    {"lblNum", 720, 1320, 3855, 375},         {"Shape1", 600, 1800, 6015, 6015},
+    {"imgChoose", 7080, 1920, 10065, 1335},   {"imgChoose2", 7080, 1920, 10065, 1335},
+    {"imgChoose3", 7080, 1920, 10065, 1335},  {"optDirect(0)", 8640, 3000, 2055, 270},
+    {"optDirect(1)", 10920, 3000, 1815, 270}, {"optDirect(2)", 12960, 3000, 1815, 270},
+    {"lblObraz", 6960, 3480, 10095, 2895},    {"lblAzbIst", 6960, 3480, 10095, 2895},
+    {"cmdAzbIst", 7080, 7080, 3615, 975},     {"cmdCheck", 10920, 7080, 3015, 975},
+    {"lstMix", 16800, -2520, 3615, 3210},     {"lstMix2", 17040, -2640, 3615, 3210},
 };
 
 // The letter grid: letter i at column i % 7, row i / 7.
@@ -49,7 +41,7 @@ constexpr int GridLeft = 720, GridTop = 1920, CellPitch = 840, CellSize = 750;
 // The name pictures' top-left corner; each is shown at its own size.
 constexpr int NameLeft = 7320, NameTop = 2160;
 
-constexpr quint32 Grey = 0x00808080, DarkGreen = 0x00004000, DarkBlue = 0x00C00000;
+constexpr quint32 Grey = 0x00808080, DarkBlue = 0x00C00000;
 constexpr quint32 PaleYellow = 0x00C0FFFF;
 constexpr int ShapeBorderWidth = 3;
 
@@ -89,12 +81,15 @@ QFont timesNewRoman(qreal points)
 
 QString picturePath(const char* stem, int index)
 {
-    return QStringLiteral(":/pictures/%1_%2.png").arg(QLatin1String(stem)).arg(index, 2, 10, QLatin1Char('0'));
+    return QStringLiteral(":/pictures/%1_%2.png")
+        .arg(QLatin1String(stem))
+        .arg(index, 2, 10, QLatin1Char('0'));
 }
 
 QString nameText(const Letter& letter)
 {
-    return toQString(letter.name) + QStringLiteral(" (") + toQString(letter.sound) + QLatin1Char(')');
+    return toQString(letter.name) + QStringLiteral(" (") + toQString(letter.sound) +
+           QLatin1Char(')');
 }
 
 } // namespace
@@ -129,7 +124,8 @@ void frmBukv::createControls()
         return image;
     };
     const auto banner = [&](const char* name, const char* stem, const QString& text) {
-        Image* image = picture(-1, QLatin1String(name), QStringLiteral(":/pictures/%1.png").arg(QLatin1String(stem)));
+        Image* image = picture(-1, QLatin1String(name),
+                               QStringLiteral(":/pictures/%1.png").arg(QLatin1String(stem)));
         image->setGeometry(rectOf(name));
         image->setAccessibleName(text);
         return image;
@@ -145,8 +141,10 @@ void frmBukv::createControls()
     const auto nameOf = [&](int i) {
         Image* image = picture(i, QStringLiteral("imgWhat(%1)").arg(i), picturePath("what", i));
         const QSize size = image->pictureSize();
-        image->setGeometry(QRect(QPoint(toPixels(NameLeft), toPixels(NameTop)), size.isValid() ? size : QSize()));
-        image->setAccessibleName(toQString(Letters[std::size_t(i)].glyph) + QStringLiteral(" – ") + nameText(Letters[std::size_t(i)]));
+        image->setGeometry(
+            QRect(QPoint(toPixels(NameLeft), toPixels(NameTop)), size.isValid() ? size : QSize()));
+        image->setAccessibleName(toQString(Letters[std::size_t(i)].glyph) + QStringLiteral(" – ") +
+                                 nameText(Letters[std::size_t(i)]));
         image->hide();
         imgWhat[std::size_t(i)] = image;
     };
@@ -155,20 +153,23 @@ void frmBukv::createControls()
     for (int i = 0; i < LetterCount; ++i) {
         Image* letter = picture(i, QStringLiteral("imgBukv(%1)").arg(i), picturePath("bukv", i));
         const int row = i / GridSide, column = i % GridSide;
-        letter->setGeometry(toPixels(GridLeft + CellPitch * column, GridTop + CellPitch * row, CellSize, CellSize));
+        letter->setGeometry(
+            toPixels(GridLeft + CellPitch * column, GridTop + CellPitch * row, CellSize, CellSize));
         letter->setToolTip(toolTipText(i));
         letter->setAccessibleName(toQString(Letters[std::size_t(i)].name));
         letter->setAccessibleDescription(toolTipText(i));
         imgBukv[std::size_t(i)] = letter;
     }
-    lblObraz = label("lblObraz", timesNewRoman(20.25), DarkGreen);
+    lblObraz = label("lblObraz", timesNewRoman(20.25), MeaningsColour);
     for (int i = 0; i <= 6; ++i)
         nameOf(i);
-    imgChoose = banner("imgChoose", "choose", QStringLiteral("Выберите буквицу, чтобы узнать о ней"));
+    imgChoose =
+        banner("imgChoose", "choose", QStringLiteral("Выберите буквицу, чтобы узнать о ней"));
     imgTitle = banner("imgTitle", "title", QStringLiteral("Древлесловенская Буквица"));
     for (int i = 7; i < LetterCount; ++i)
         nameOf(i);
-    imgChoose2 = banner("imgChoose2", "choose2", QStringLiteral("Выберите буквицу, отвечающую образу:"));
+    imgChoose2 =
+        banner("imgChoose2", "choose2", QStringLiteral("Выберите буквицу, отвечающую образу:"));
     imgChoose2->hide();
     Shape1 = new Shape(PaleYellow, ShapeBorderWidth, this);
     named(Shape1, QStringLiteral("Shape1"));
@@ -197,10 +198,12 @@ void frmBukv::createControls()
         items->hide();
         return items;
     };
-    cmdCheck = button("cmdCheck", QStringLiteral("&Провериться"), QStringLiteral("Выполнить задание"));
+    cmdCheck =
+        button("cmdCheck", QStringLiteral("&Провериться"), QStringLiteral("Выполнить задание"));
     lstMix = list("lstMix");
     lstMix2 = list("lstMix2");
-    cmdAzbIst = button("cmdAzbIst", QStringLiteral("К Азбучным &Истинам"), QStringLiteral("Узнать об Азбучных Истинах"));
+    cmdAzbIst = button("cmdAzbIst", QStringLiteral("К Азбучным &Истинам"),
+                       QStringLiteral("Узнать об Азбучных Истинах"));
 
     directions_ = new QButtonGroup(this);
     const QString captions[] = {QStringLiteral("По &горизонтали"), QStringLiteral("По &вертикали"),

@@ -19,7 +19,8 @@ void RandomSource::seedFromClock()
 {
     const auto now = std::chrono::system_clock::now().time_since_epoch();
     const auto ticks = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
-    seed(std::uint64_t(ticks) ^ std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
+    seed(std::uint64_t(ticks) ^
+         std::uint64_t(std::chrono::steady_clock::now().time_since_epoch().count()));
 }
 
 float RandomSource::next()
