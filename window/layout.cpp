@@ -102,7 +102,9 @@ void frmBukv::createControls()
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(rectOf("frmBukv").size());
     QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
+    // Sizes a title bar or task bar asks for; Qt decodes every file added here at once, so
+    // the larger ones are left to the desktop's own icon theme.
+    for (int size : {16, 24, 32, 48, 64})
         icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(size), QSize(size, size));
     setWindowIcon(icon);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
