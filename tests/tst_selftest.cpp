@@ -247,6 +247,7 @@ void tst_SelfTest::realMessageBox()
         quint32 colour = 0;
         QString number;
         bool check = false;
+        int width = 0, titleWidth = 0;
     };
     std::optional<WhileUp> seen;
     QTimer poll;
@@ -264,7 +265,9 @@ void tst_SelfTest::realMessageBox()
                        framedLetters(w),
                        w.lblObraz->foreColor(),
                        w.lblNum->text(),
-                       w.Check};
+                       w.Check,
+                       box->width(),
+                       box->fontMetrics().horizontalAdvance(box->windowTitle())};
         box->button(QMessageBox::Ok)->click();
     });
     poll.start();
@@ -281,6 +284,9 @@ void tst_SelfTest::realMessageBox()
     QCOMPARE(seen->colour, QuestionColour);
     QCOMPARE(seen->number, QStringLiteral("Число: 100"));
     QVERIFY(seen->check);
+    // Wide enough for its title, not just for its short text.
+    QVERIFY2(seen->width > seen->titleWidth + 100,
+             qPrintable(QStringLiteral("%1 / %2").arg(seen->width).arg(seen->titleWidth)));
 
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
     QCOMPARE(framedLetters(w), QList<int>{10});

@@ -4,6 +4,7 @@
 #include "window/frmbukv.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include <chrono>
@@ -34,6 +35,11 @@ float RandomSource::fromBits(std::uint32_t word)
     return float(word >> 8) * 0x1p-24f;
 }
 
+namespace {
+// The title bar's own icon and buttons beside the title, in pixels.
+constexpr int TitleBarRoom = 160;
+} // namespace
+
 Services Services::platform()
 {
     auto source = std::make_shared<RandomSource>();
@@ -46,6 +52,13 @@ Services Services::platform()
         if (parent)
             parent->repaint();
         QMessageBox box(QMessageBox::NoIcon, frmBukv::Caption, text, QMessageBox::Ok, parent);
+        // A box sized to "Правильно" alone would cut its title short; keep the title whole,
+        // with room for the title bar's icon and buttons.
+        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+            const int width = box.fontMetrics().horizontalAdvance(frmBukv::Caption) + TitleBarRoom;
+            grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                          grid->rowCount(), 0, 1, grid->columnCount());
+        }
         box.exec();
     };
     return services;
