@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "window/application.h"
 #include "window/frmbukv.h"
 
 #include <QApplication>
@@ -33,8 +34,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Знаковит"));
-    QApplication::setApplicationDisplayName(frmBukv::Caption);
+    nameApplication();
     frmBukv window;
     window.show();
     return app.exec();

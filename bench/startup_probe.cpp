@@ -2,6 +2,7 @@
 // Starts as the program does and ends as soon as the window has been painted once.
 //   znakovit_startup_probe window   the program's start path (app/main.cpp)
 //   znakovit_startup_probe bare     an empty window of the same size, for comparison
+#include "window/application.h"
 #include "window/frmbukv.h"
 
 #include <QApplication>
@@ -59,8 +60,7 @@ int main(int argc, char* argv[])
         window.show();
         return app.exec();
     }
-    QApplication::setApplicationName(QStringLiteral("Знаковит"));
-    QApplication::setApplicationDisplayName(frmBukv::Caption);
+    nameApplication();
     frmBukv window;
     window.installEventFilter(&firstPaint);
     window.show();

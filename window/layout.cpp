@@ -25,16 +25,26 @@ struct Place
 };
 
 // Every control of fixed size, in twips from the top-left corner of the client area.
+// clang-format off
 constexpr Place Places[] = {
-    {"frmBukv", 0, 0, 17850, 8280},           {"imgTitle", 3960, 600, 10125, 840},
-    {"lblNum", 720, 1320, 3855, 375},         {"Shape1", 600, 1800, 6015, 6015},
-    {"imgChoose", 7080, 1920, 10065, 1335},   {"imgChoose2", 7080, 1920, 10065, 1335},
-    {"imgChoose3", 7080, 1920, 10065, 1335},  {"optDirect(0)", 8640, 3000, 2055, 270},
-    {"optDirect(1)", 10920, 3000, 1815, 270}, {"optDirect(2)", 12960, 3000, 1815, 270},
-    {"lblObraz", 6960, 3480, 10095, 2895},    {"lblAzbIst", 6960, 3480, 10095, 2895},
-    {"cmdAzbIst", 7080, 7080, 3615, 975},     {"cmdCheck", 10920, 7080, 3015, 975},
-    {"lstMix", 16800, -2520, 3615, 3210},     {"lstMix2", 17040, -2640, 3615, 3210},
+    {"frmBukv",      0,     0,     17850, 8280},
+    {"imgTitle",     3960,  600,   10125, 840},
+    {"lblNum",       720,   1320,  3855,  375},
+    {"Shape1",       600,   1800,  6015,  6015},
+    {"imgChoose",    7080,  1920,  10065, 1335},
+    {"imgChoose2",   7080,  1920,  10065, 1335},
+    {"imgChoose3",   7080,  1920,  10065, 1335},
+    {"optDirect(0)", 8640,  3000,  2055,  270},
+    {"optDirect(1)", 10920, 3000,  1815,  270},
+    {"optDirect(2)", 12960, 3000,  1815,  270},
+    {"lblObraz",     6960,  3480,  10095, 2895},
+    {"lblAzbIst",    6960,  3480,  10095, 2895},
+    {"cmdAzbIst",    7080,  7080,  3615,  975},
+    {"cmdCheck",     10920, 7080,  3015,  975},
+    {"lstMix",       16800, -2520, 3615,  3210},
+    {"lstMix2",      17040, -2640, 3615,  3210},
 };
+// clang-format on
 
 // The letter grid: letter i at column i % 7, row i / 7.
 constexpr int GridLeft = 720, GridTop = 1920, CellPitch = 840, CellSize = 750;
