@@ -14,6 +14,30 @@ QColor toQColor(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+namespace {
+
+void readAsPng(QImageReader& reader)
+{
+    reader.setFormat("png");
+    reader.setAutoDetectImageFormat(false);
+}
+
+} // namespace
+
+QPixmap readPng(const QString& path)
+{
+    QImageReader reader(path);
+    readAsPng(reader);
+    return QPixmap::fromImage(reader.read());
+}
+
+QSize pngSize(const QString& path)
+{
+    QImageReader reader(path);
+    readAsPng(reader);
+    return reader.size();
+}
+
 Image::Image(int index, QWidget* parent) : QLabel(parent), index_(index)
 {
     setMouseTracking(true);
@@ -31,7 +55,7 @@ void Image::setPicture(const QString& path)
 
 QSize Image::pictureSize() const
 {
-    return QImageReader(path_).size();
+    return pngSize(path_);
 }
 
 void Image::loadPicture()
@@ -43,14 +67,14 @@ void Image::loadPicture()
     if (devicePixelRatioF() > 1.0) {
         QString twin = path_;
         twin.insert(twin.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap sharp(twin);
+        QPixmap sharp = readPng(twin);
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             setPixmap(sharp);
             return;
         }
     }
-    setPixmap(QPixmap(path_));
+    setPixmap(readPng(path_));
 }
 
 void Image::setBorderStyle(int style)

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFrame>
 #include <QLabel>
+#include <QPixmap>
 #include <QRect>
 
 // Colours are 0x00BBGGRR numbers; ButtonFace stands for the system's button colour.
@@ -24,6 +25,11 @@ constexpr QRect toPixels(int left, int top, int width, int height)
 {
     return {toPixels(left), toPixels(top), toPixels(width), toPixels(height)};
 }
+
+// The program's pictures are PNG files, read by Qt's own PNG reader with the format named:
+// a reader left to guess the format asks every image-format plugin, and so loads them all.
+QPixmap readPng(const QString& path);
+QSize pngSize(const QString& path);
 
 // A picture. Its pixmap is decoded the first time the picture is shown, so that the
 // pictures nobody has seen yet cost nothing at start. A framed picture (border style 1)

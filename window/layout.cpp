@@ -112,10 +112,10 @@ void frmBukv::createControls()
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(rectOf("frmBukv").size());
     QIcon icon;
-    // Sizes a title bar or task bar asks for; Qt decodes every file added here at once, so
-    // the larger ones are left to the desktop's own icon theme.
+    // Sizes a title bar or task bar asks for; each is decoded here, so the larger ones are
+    // left to the desktop's own icon theme.
     for (int size : {16, 24, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/pictures/icon_%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(readPng(QStringLiteral(":/pictures/icon_%1.png").arg(size)));
     setWindowIcon(icon);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         // Centred; on a screen too small for it, its top-left corner stays on the screen.
