@@ -2,6 +2,7 @@
 // The window right after start-up, the shared random numbers, and Uncheck.
 #include "window/frmbukv.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <algorithm>
@@ -12,6 +13,7 @@ class tst_startup : public QObject
     Q_OBJECT
 
 private slots:
+    void noPluginLoadedByShow();
     void startState();
     void seededOnceAtStart();
     void uncheck_data();
@@ -20,6 +22,27 @@ private slots:
     void randomBits();
     void randomSequences();
 };
+
+// Every picture is a PNG, which Qt reads without a plugin; a reader left to guess the
+// format loads every image-format plugin, and an icon read from a file may load the
+// icon engines. Runs first, so that nothing else in this suite has loaded them before.
+void tst_startup::noPluginLoadedByShow()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("reads the loaded libraries from /proc/self/maps, which only Linux has");
+#else
+    frmBukv w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString loaded = QString::fromLocal8Bit(maps.readAll());
+    QVERIFY(loaded.contains(QLatin1String("Qt6Gui"))); // the list is the real one
+    for (const char* kind : {"/imageformats/", "/iconengines/"})
+        QVERIFY2(!loaded.contains(QLatin1String(kind)),
+                 qPrintable(QStringLiteral("a plugin from %1 is loaded").arg(QLatin1String(kind))));
+#endif
+}
 
 void tst_startup::startState()
 {
