@@ -4,6 +4,7 @@
 #include "window/frmbukv.h"
 
 #include <QButtonGroup>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QListWidget>
@@ -69,10 +70,16 @@ QRect rectOf(std::string_view name)
     return toPixels(p.left, p.top, p.width, p.height);
 }
 
+// The first of the faces that is installed, asked for alone: with a missing face first, or
+// with more than one, Qt has fontconfig sort every installed font to find fallbacks.
 QFont face(const QStringList& families, qreal points)
 {
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [&](const QString& family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(found != families.end() ? QStringList{*found} : families);
     font.setPointSizeF(points);
     font.setWeight(QFont::Normal);
     font.setItalic(false);
