@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPalette>
+#include <QPixmapCache>
 
 QColor toQColor(quint32 bgr)
 {
@@ -24,11 +25,19 @@ void readAsPng(QImageReader& reader)
 
 } // namespace
 
+// Kept in the pixmap cache under its path, as QPixmap(path) keeps it, so that a window built
+// again shows a picture decoded before at once.
 QPixmap readPng(const QString& path)
 {
+    QPixmap pixmap;
+    if (QPixmapCache::find(path, &pixmap))
+        return pixmap;
     QImageReader reader(path);
     readAsPng(reader);
-    return QPixmap::fromImage(reader.read());
+    pixmap = QPixmap::fromImage(reader.read());
+    if (!pixmap.isNull())
+        QPixmapCache::insert(path, pixmap);
+    return pixmap;
 }
 
 QSize pngSize(const QString& path)
