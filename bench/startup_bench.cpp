@@ -8,8 +8,9 @@
 //   znakovit_startup_bench [--runs N] [--warmups N] [--bare PATH] [--program LABEL=PATH]...
 //                          [--no-reference]
 //
-// Without --program it measures the program built beside it. Where KLettres is installed
-// it joins the series as a reference row (--no-reference leaves it out). The display must
+// Without --program it measures the program built beside it. Two references join the
+// series unless --no-reference is given: the bare window with one push button, the least a
+// window with text costs, and KLettres where it is installed. The display must
 // have no window manager (a virtual one, as scripts/bench starts), so that the windows
 // are the root window's children.
 #include <X11/Xatom.h>
@@ -375,6 +376,8 @@ int main(int argc, char* argv[])
         return usage();
     if (programs.size() == 1)
         programs.push_back({"Знаковит", ZNAKOVIT_PROGRAM, false, {}});
+    if (reference)
+        programs.push_back({"one button", ZNAKOVIT_BUTTON_WINDOW, true, {}});
     if (const std::string klettres = onPath("klettres"); reference && !klettres.empty())
         programs.push_back({"KLettres", klettres, true, {}});
 

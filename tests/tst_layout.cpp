@@ -216,12 +216,12 @@ void tst_layout::fonts()
     QVERIFY(!font.italic());
     QVERIFY(!font.families().isEmpty());
     QVERIFY(families.contains(font.families().first()));
-    // Where the face itself is missing, its metric twin stands in; the face used is asked
-    // for alone, so that no search for fallbacks is made.
+    // Where the face itself is missing, its metric twin stands in, asked for alone: a list
+    // of faces has Qt search fontconfig's fallbacks before the first paint.
     const QString used = QFontInfo(font).family();
     if (families.contains(used) == false)
         QSKIP(qPrintable(QStringLiteral("neither face is installed; got %1").arg(used)));
-    QCOMPARE(font.families(), QStringList{used});
+    QCOMPARE(font.families().size(), 1);
 }
 
 void tst_layout::textColours_data()
