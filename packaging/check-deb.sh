@@ -1,6 +1,8 @@
 #!/bin/sh
-# Checks the .deb made by CPack: its declared dependencies, the tree it unpacks, and that
-# the program it holds finds its libraries and starts (offscreen, ended after 3 s).
+# Checks the .deb made by CPack: its declared dependencies, the tree it unpacks, that
+# the program it holds finds its libraries and starts (offscreen, ended after 3 s), and
+# what a distribution checks: lintian (no error, no warning; the notes it prints are
+# informational) and the AppStream metainfo under appstreamcli's pedantic validation.
 #   check-deb.sh PACKAGE.deb APP_ID "SIZES"
 set -eu
 deb=$1 id=$2 sizes=$3
@@ -31,6 +33,17 @@ if [ "$status" -ne 124 ]; then
     echo "FAIL: the unpacked program ended with status $status before it was stopped"
     fail=1
 fi
+
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --display-info "$deb" || {
+        echo "FAIL: lintian flags the package"
+        fail=1
+    }
+else
+    echo "FAIL: lintian is missing (Debian package lintian)"
+    fail=1
+fi
+appstreamcli validate --pedantic "$root/usr/share/metainfo/$id.metainfo.xml" || fail=1
 
 [ "$fail" -ne 0 ] || echo "PASS: $deb"
 exit "$fail"

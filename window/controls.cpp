@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/controls.h"
 
+#include "window/accessibility.h"
+
 #include <QApplication>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -92,6 +94,7 @@ void Image::setBorderStyle(int style)
         return;
     borderStyle_ = style;
     update();
+    announceSelectionChange(this);
 }
 
 void Image::showEvent(QShowEvent* event)

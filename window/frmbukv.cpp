@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/frmbukv.h"
 
+#include "window/accessibility.h"
+
 #include <QPalette>
 
 frmBukv::frmBukv(Services services, QWidget* parent)
     : QWidget(parent), services_(std::move(services))
 {
+    installAccessibility();
     createControls();
     connectEvents();
     Form_Load();
