@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -16,6 +15,7 @@
 #include <QStyleOptionButton>
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
