@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/application.h"
+#include "window/desktop.h"
 #include "window/frmbukv.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
                    stderr);
         return 1;
     }
+    preferX11OnWayland();
     QApplication app(argc, argv);
     nameApplication();
     frmBukv window;

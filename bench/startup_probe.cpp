@@ -3,6 +3,7 @@
 //   znakovit_startup_probe window   the program's start path (app/main.cpp)
 //   znakovit_startup_probe bare     an empty window of the same size, for comparison
 #include "window/application.h"
+#include "window/desktop.h"
 #include "window/frmbukv.h"
 
 #include <QApplication>
@@ -51,6 +52,7 @@ int main(int argc, char* argv[])
     if (!bare && std::strcmp(argv[1], "window") != 0)
         return usage();
 
+    preferX11OnWayland();
     QApplication app(argc, argv);
     FirstPaint firstPaint;
     if (bare) {

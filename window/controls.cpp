@@ -2,6 +2,7 @@
 #include "window/controls.h"
 
 #include "window/accessibility.h"
+#include "window/desktop.h"
 
 #include <QApplication>
 #include <QImageReader>
@@ -10,10 +11,13 @@
 #include <QPalette>
 #include <QPixmapCache>
 
+#include <algorithm>
+#include <cmath>
+
 QColor toQColor(quint32 bgr)
 {
     if (bgr == ButtonFace)
-        return QApplication::palette().color(QPalette::Button);
+        return lightPalette().color(QPalette::Button);
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
@@ -108,9 +112,15 @@ void Image::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
     if (borderStyle_ == 0)
         return;
+    // Whole device pixels, about one logical pixel thick, on the outermost ring of the
+    // picture's device pixels at any scale: the painter rounds each edge to a pixel boundary.
+    const qreal ratio = devicePixelRatioF();
+    const qreal line = std::max(1.0, std::round(ratio)) / ratio;
+    const qreal w = width(), h = height();
     QPainter painter(this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 0));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    for (const QRectF& side : {QRectF(0, 0, w, line), QRectF(0, h - line, w, line),
+                               QRectF(0, 0, line, h), QRectF(w - line, 0, line, h)})
+        painter.fillRect(side, Qt::black);
 }
 
 void Image::mousePressEvent(QMouseEvent* event)

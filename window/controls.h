@@ -7,7 +7,8 @@
 #include <QPixmap>
 #include <QRect>
 
-// Colours are 0x00BBGGRR numbers; ButtonFace stands for the system's button colour.
+// Colours are 0x00BBGGRR numbers; ButtonFace stands for the button colour of a light palette
+// (lightPalette()), whatever the desktop's colours.
 inline constexpr quint32 ButtonFace = 0x8000000F;
 QColor toQColor(quint32 bgr);
 

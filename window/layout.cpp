@@ -3,16 +3,16 @@
 // overlap and how the user's events reach the handlers.
 #include "window/frmbukv.h"
 
+#include "window/desktop.h"
+#include "window/placement.h"
+
 #include <QButtonGroup>
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
-#include <algorithm>
 #include <string_view>
 
 namespace {
@@ -117,20 +117,15 @@ void frmBukv::createControls()
     setWindowTitle(Caption);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(rectOf("frmBukv").size());
+    // The window keeps its own light colours, which its pictures and text colours are drawn for.
+    setPalette(lightPalette());
     QIcon icon;
     // Sizes a title bar or task bar asks for; each is decoded here, so the larger ones are
     // left to the desktop's own icon theme.
     for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(readPng(QStringLiteral(":/pictures/icon_%1.png").arg(size)));
     setWindowIcon(icon);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        // Centred; on a screen too small for it, its top-left corner stays on the screen.
-        const QRect available = screen->availableGeometry();
-        QRect centred = rect();
-        centred.moveCenter(available.center());
-        move(std::max(centred.left(), available.left()), std::max(centred.top(), available.top()));
-    }
+    new Placement(this, rectOf("frmBukv").size());
 
     const auto named = [](QWidget* control, const QString& name) {
         control->setObjectName(name);

@@ -2,6 +2,7 @@
 #include "window/services.h"
 
 #include "window/frmbukv.h"
+#include "window/placement.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -48,6 +49,11 @@ Services Services::platform()
     services.Rnd = [source] { return source->next(); };
     services.MsgBox = [](const QString& text) {
         QWidget* parent = QApplication::activeWindow();
+        // Before the desktop has given the window the focus, the box still belongs to it.
+        if (!parent)
+            for (QWidget* window : QApplication::topLevelWidgets())
+                if (qobject_cast<frmBukv*>(window) && window->isVisible())
+                    parent = window;
         // The learner sees the window as it stands when the box opens, not a frame behind.
         if (parent)
             parent->repaint();
@@ -59,6 +65,9 @@ Services Services::platform()
             grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
+        // Centred over the window, its frame over the window's frame.
+        if (parent)
+            new Placement(&box, parent);
         box.exec();
     };
     return services;
