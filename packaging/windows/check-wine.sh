@@ -10,8 +10,9 @@ build=$(realpath "$1")
 screenshot=${2:-$build/screenshot-windows.png}
 here=$(dirname "$(realpath "${BASH_SOURCE[0]}")")
 
+# Room for the window at twice the density (2380 x 1104), as one suite shows it.
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1920x1080x24" "${BASH_SOURCE[0]}" "$build" "$screenshot"
+    exec xvfb-run -a -s "-screen 0 2560x1440x24" "${BASH_SOURCE[0]}" "$build" "$screenshot"
 fi
 source "$here/wine.sh"
 wine_prefix "$build/wine"
@@ -38,6 +39,7 @@ window_of() {
 # Clicks the close box at the right end of the title bar (Windows draws it, 14 px from the
 # right edge and 12 px from the top of the frame); the program must then end.
 close_by_close_box() {
+    # shellcheck disable=SC2034 # xdotool sets them all
     local id=$1 pid=$2 WINDOW X Y WIDTH HEIGHT SCREEN
     eval "$(xdotool getwindowgeometry --shell "$id")"
     xdotool mousemove $((X + WIDTH - 14)) $((Y + 12)) click 1
@@ -97,7 +99,8 @@ entry | grep -qF 'Uninstall.exe' || fail "the Apps & features entry has no unins
 
 wine "C:\\Program Files\\Znakovit\\znakovit.exe" &
 pid=$!
-close_by_close_box "$(window_of "$pid")" "$pid"
+id=$(window_of "$pid")
+close_by_close_box "$id" "$pid"
 wait "$pid" || fail "the installed znakovit.exe ended with status $?"
 
 # The uninstaller runs a copy of itself from the temporary folder and returns at once.

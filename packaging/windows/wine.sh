@@ -36,7 +36,7 @@ wine_prefix() {
 # Says, in one sentence, how to run under a virtual display when there is no display here.
 wine_needs_display() {
     if [ -z "${DISPLAY:-}" ]; then
-        echo "There is no X display here for Wine; run it under a virtual one: xvfb-run -a -s '-screen 0 1920x1080x24' $*" >&2
+        echo "There is no X display here for Wine; run it under a virtual one: xvfb-run -a -s '-screen 0 2560x1440x24' $*" >&2
         exit 1
     fi
 }
