@@ -38,8 +38,12 @@ const fail = (message) => {
 function finish() {
     if (chromium && chromium.exitCode === null)
         chromium.kill("SIGKILL");
-    if (profile)
-        fs.rmSync(profile, { recursive: true, force: true });
+    try {
+        if (profile) // Chromium may still be writing to it as it ends
+            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+    } catch (error) {
+        console.error(`browser check: ${profile} left behind: ${error.message}`);
+    }
     process.exit();
 }
 // The whole check is bounded: a page that never draws must not hang CI.
@@ -274,7 +278,7 @@ async function main() {
     }
     console.log(`name picture: mean difference ${missing.toFixed(1)} before the click, `
         + `${shown.toFixed(1)} after`);
-    if (missing <= 20)
+    if (missing <= 10)
         throw new Error("the name picture was on show before the click");
     if (shown > 6)
         throw new Error("the click on the first letter did not show its name picture");

@@ -12,6 +12,7 @@ const types = {
     ".js": "text/javascript; charset=utf-8",
     ".wasm": "application/wasm",
     ".txt": "text/plain; charset=utf-8",
+    ".png": "image/png",
 };
 
 // Starts serving `root` on 127.0.0.1:`port` (0: any free port); resolves to the server.
