@@ -4,6 +4,12 @@
 #include "window/frmbukv.h"
 
 #include <QApplication>
+#ifdef Q_OS_WASM
+#include <QEvent>
+#include <QFont>
+#include <QFontDatabase>
+#include <emscripten/val.h>
+#endif
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +19,7 @@ namespace {
 // Without a display Qt aborts with a long message; say plainly what to do instead.
 bool displayMissing()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     const auto unset = [](const char* name) {
         const char* value = std::getenv(name);
         return value == nullptr || *value == '\0';
@@ -23,6 +29,38 @@ bool displayMissing()
     return false;
 #endif
 }
+
+#ifdef Q_OS_WASM
+// A browser lends the page none of its fonts: the twins of Arial and Times New Roman come
+// compiled in, and stand for every face the window or Qt asks for.
+void addBrowserFonts()
+{
+    const QString sans = QStringLiteral("Liberation Sans");
+    const QString serif = QStringLiteral("Liberation Serif");
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSerif-Regular.ttf"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), sans);
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"), serif);
+    QFont::insertSubstitution(QApplication::font().family(), sans);
+}
+
+// Tells the page, by the event "znakovit-painted", once the window has first been drawn:
+// the page then takes its loading note away, and the benchmark reads the moment.
+class FirstPaint : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            using emscripten::val;
+            val::global("window").call<bool>("dispatchEvent",
+                                             val::global("Event").new_(val("znakovit-painted")));
+        }
+        return false;
+    }
+};
+#endif
 
 } // namespace
 
@@ -36,8 +74,19 @@ int main(int argc, char* argv[])
     }
     preferX11OnWayland();
     QApplication app(argc, argv);
+#ifdef Q_OS_WASM
+    addBrowserFonts();
+#endif
     nameApplication();
     frmBukv window;
+#ifdef Q_OS_WASM
+    FirstPaint firstPaint;
+    window.installEventFilter(&firstPaint);
+    // The page's canvas has the window's own size and the page its title: the window fills
+    // the canvas, without a title bar of Qt's drawing.
+    window.showFullScreen();
+#else
     window.show();
+#endif
     return app.exec();
 }

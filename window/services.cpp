@@ -57,18 +57,27 @@ Services Services::platform()
         // The learner sees the window as it stands when the box opens, not a frame behind.
         if (parent)
             parent->repaint();
-        QMessageBox box(QMessageBox::NoIcon, frmBukv::Caption, text, QMessageBox::Ok, parent);
+        auto* box =
+            new QMessageBox(QMessageBox::NoIcon, frmBukv::Caption, text, QMessageBox::Ok, parent);
         // A box sized to "Правильно" alone would cut its title short; keep the title whole,
         // with room for the title bar's icon and buttons.
-        if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
-            const int width = box.fontMetrics().horizontalAdvance(frmBukv::Caption) + TitleBarRoom;
+        if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+            const int width = box->fontMetrics().horizontalAdvance(frmBukv::Caption) + TitleBarRoom;
             grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                           grid->rowCount(), 0, 1, grid->columnCount());
         }
         // Centred over the window, its frame over the window's frame.
         if (parent)
-            new Placement(&box, parent);
-        box.exec();
+            new Placement(box, parent);
+#ifdef Q_OS_WASM
+        // A browser tab has no nested event loop: the box opens, modal, and the handler
+        // goes on behind it.
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+#else
+        const std::unique_ptr<QMessageBox> owned(box);
+        box->exec();
+#endif
     };
     return services;
 }

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A static server for the site, on this computer only, that sends the pre-compressed
+// .br or .gz twin of a file when the browser accepts it.
+//   node serve.js [site folder] [port]      (defaults: build-web/site, 8080)
+"use strict";
+const fs = require("fs");
+const http = require("http");
+const path = require("path");
+
+const types = {
+    ".html": "text/html; charset=utf-8",
+    ".js": "text/javascript; charset=utf-8",
+    ".wasm": "application/wasm",
+    ".txt": "text/plain; charset=utf-8",
+    ".png": "image/png",
+};
+
+// Starts serving `root` on 127.0.0.1:`port` (0: any free port); resolves to the server.
+function serve(root, port = 0) {
+    root = path.resolve(root);
+    const server = http.createServer((request, response) => {
+        const name = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
+        const file = path.join(root, name.endsWith("/") ? name + "index.html" : name);
+        const type = types[path.extname(file)];
+        if (!file.startsWith(root + path.sep) || !type || !fs.existsSync(file)) {
+            response.writeHead(404, { "Content-Type": "text/plain" });
+            response.end("not found\n");
+            return;
+        }
+        const accepted = String(request.headers["accept-encoding"] || "");
+        const headers = { "Content-Type": type, "Cache-Control": "no-cache", Vary: "Accept-Encoding" };
+        let body = file;
+        for (const [encoding, suffix] of [["br", ".br"], ["gzip", ".gz"]]) {
+            if (accepted.includes(encoding) && fs.existsSync(file + suffix)) {
+                headers["Content-Encoding"] = encoding;
+                body = file + suffix;
+                break;
+            }
+        }
+        headers["Content-Length"] = fs.statSync(body).size;
+        response.writeHead(200, headers);
+        if (request.method === "HEAD")
+            response.end();
+        else
+            fs.createReadStream(body).pipe(response);
+    });
+    return new Promise((resolve) => server.listen(port, "127.0.0.1", () => resolve(server)));
+}
+
+if (require.main === module) {
+    const root = path.resolve(process.argv[2] || "build-web/site");
+    serve(root, Number(process.argv[3] || 8080)).then((server) =>
+        console.log(`Serving ${root} at http://127.0.0.1:${server.address().port}/`));
+}
+
+module.exports = { serve };
