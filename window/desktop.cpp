@@ -29,7 +29,9 @@ void preferX11OnWayland()
 
 bool honoursFixedSize()
 {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    // In a browser the window fills the page's canvas, which the page sizes.
+    const QString platform = QGuiApplication::platformName();
+    return !platform.startsWith(QLatin1String("wayland")) && platform != QLatin1String("wasm");
 }
 
 namespace {

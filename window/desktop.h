@@ -17,8 +17,8 @@ QByteArray preferredPlatform(const QByteArray& chosen, const QByteArray& wayland
 // Applies preferredPlatform() to this process's environment; call before QApplication.
 void preferX11OnWayland();
 
-// Whether the platform keeps a window at the size it asks for. Native Wayland does not: the
-// compositor's maximised and fullscreen states set the size.
+// Whether the platform keeps a window at the size it asks for. Native Wayland does not (the
+// compositor's maximised and fullscreen states set the size), nor does the browser.
 bool honoursFixedSize();
 
 // A light palette: the desktop's own where its texts are dark on light backs, else a light
