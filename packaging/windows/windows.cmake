@@ -27,11 +27,6 @@ if(znakovit_qt_type STREQUAL "STATIC_LIBRARY")
     endif()
 endif()
 
-if(CMAKE_CROSSCOMPILING AND ZNAKOVIT_BUILD_TESTS)
-    # CTest runs the Windows test programs through Wine.
-    set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-test.sh")
-endif()
-
 # Installed into Program Files\Znakovit as znakovit.exe alone: no bin\ folder.
 set(CMAKE_INSTALL_BINDIR .)
 
