@@ -4,6 +4,7 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 
 using namespace testsupport;
@@ -27,6 +28,18 @@ bool show(frmBukv& w)
 {
     w.show();
     return QTest::qWaitForWindowExposed(&w);
+}
+
+// Moves the pointer onto the middle of the control. QTest moves the system's pointer, and
+// where the system reports the move later (Windows), waits until the control has it, so
+// that what follows sees the window as the user would. False when it never arrives.
+bool pointAt(QWidget* target)
+{
+    QTest::mouseMove(target);
+    const QDeadlineTimer deadline(5000);
+    while (!target->underMouse() && !deadline.hasExpired())
+        QTest::qWait(1);
+    return target->underMouse();
 }
 
 // What must hold between any two events; empty when it does.
@@ -123,14 +136,14 @@ void tst_Events::moveReachesHandler()
     Rig rig;
     QVERIFY(show(rig.w));
     // The pointer comes from the buttons: a move to where it already rests sends no event.
-    QTest::mouseMove(rig.w.cmdAzbIst);
+    QVERIFY(pointAt(rig.w.cmdAzbIst));
     QTest::mouseClick(rig.w.cmdAzbIst, Qt::LeftButton);
     QVERIFY(!rig.w.AzbIst);
-    QTest::mouseMove(rig.w.optDirect[std::size_t(option)]);
+    QVERIFY(pointAt(rig.w.optDirect[std::size_t(option)]));
     QTest::mouseClick(rig.w.optDirect[std::size_t(option)], Qt::LeftButton);
     QVERIFY(rig.w.optDirect[std::size_t(option)]->isChecked());
 
-    QTest::mouseMove(rig.w.imgBukv[std::size_t(letter)]);
+    QVERIFY(pointAt(rig.w.imgBukv[std::size_t(letter)]));
     QCOMPARE(framedLetters(rig.w), framed);
 }
 
@@ -148,7 +161,7 @@ void tst_Events::randomRun()
     QVERIFY(show(w));
 
     // Start with the pointer off the letters, wherever the last test left it.
-    QTest::mouseMove(w.imgTitle);
+    QVERIFY(pointAt(w.imgTitle));
     QWidget* under = w.imgTitle;
     int events = 0, answers = 0, truthsEvents = 0, lineShown = 0;
     QString last;
@@ -165,7 +178,8 @@ void tst_Events::randomRun()
     const auto moveOnto = [&](QWidget* target) {
         if (under == target)
             return QString();
-        QTest::mouseMove(target);
+        if (!pointAt(target))
+            return QStringLiteral("the pointer never reached ") + target->objectName();
         under = target;
         return record(QStringLiteral("move onto ") + target->objectName());
     };
