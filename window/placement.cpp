@@ -14,6 +14,13 @@ Placement::Placement(QWidget* window, std::function<QRect()> area)
     : QObject(window), window_(window), area_(std::move(area))
 {
     window_->installEventFilter(this);
+    frameWatch_.setInterval(50);
+    connect(&frameWatch_, &QTimer::timeout, this, [this] {
+        if (++watchTicks_ >= 20 || !window_->isVisible())
+            frameWatch_.stop();
+        else if (frameMargins() != frame_)
+            centre();
+    });
 }
 
 Placement::Placement(QWidget* window, QSize layoutSize)
@@ -81,6 +88,10 @@ bool Placement::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
         centre();
+        // An X11 window manager may tell the frame's size only after the window's last move
+        // and activation, and no event says so: look again for the first second.
+        frameWatch_.start();
+        watchTicks_ = 0;
         break;
     case QEvent::Move:
     case QEvent::WindowActivate:

@@ -6,6 +6,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <QTimer>
 
 #include <functional>
 
@@ -43,4 +44,6 @@ private:
     QMargins frame_;
     QPoint layoutOffset_;
     bool fixedSize_ = false;
+    QTimer frameWatch_;
+    int watchTicks_ = 0;
 };
