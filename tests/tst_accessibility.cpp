@@ -4,7 +4,10 @@
 #include "testsupport.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
+#include <QTimer>
 
 using namespace testsupport;
 
@@ -39,6 +42,20 @@ void enter(Rig& rig, Mode mode)
     }
 }
 
+QAccessibleActionInterface* actionsOf(QWidget* control)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    return accessible ? accessible->actionInterface() : nullptr;
+}
+
+// The one action a reader offers for a control: a letter's or a button's press, an
+// option's toggle.
+QString mainAction(QWidget* control)
+{
+    return qobject_cast<QRadioButton*>(control) ? QAccessibleActionInterface::toggleAction()
+                                                : QAccessibleActionInterface::pressAction();
+}
+
 } // namespace
 
 class tst_Accessibility : public QObject
@@ -48,6 +65,9 @@ class tst_Accessibility : public QObject
 private slots:
     void pressDoesWhatClickDoes_data();
     void pressDoesWhatClickDoes();
+    void controlActsAsTheEyeSees_data();
+    void controlActsAsTheEyeSees();
+    void pressesWaitForTheBox();
     void windowAndUnseenControls();
 };
 
@@ -91,6 +111,104 @@ void tst_Accessibility::pressDoesWhatClickDoes()
     COMPARE_LOOK(Look::of(pressed.w), Look::of(clicked.w));
     QCOMPARE(pressed.boxes, clicked.boxes);
     QCOMPARE(selectedLetters(pressed.w), framedLetters(pressed.w));
+}
+
+void tst_Accessibility::controlActsAsTheEyeSees_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<bool>("acts");
+    QTest::newRow("Провериться, study") << Mode::Study << "cmdCheck" << true;
+    QTest::newRow("Провериться hidden, question") << Mode::Question << "cmdCheck" << false;
+    QTest::newRow("Провериться disabled, truths") << Mode::Truths << "cmdCheck" << false;
+    QTest::newRow("mode button, study") << Mode::Study << "cmdAzbIst" << true;
+    QTest::newRow("mode button hidden, question") << Mode::Question << "cmdAzbIst" << false;
+    QTest::newRow("mode button, truths") << Mode::Truths << "cmdAzbIst" << true;
+    QTest::newRow("option, truths") << Mode::Truths << "optDirect(1)" << true;
+    QTest::newRow("selected option, truths") << Mode::Truths << "optDirect(0)" << true;
+    QTest::newRow("option hidden, study") << Mode::Study << "optDirect(1)" << false;
+}
+
+// A button's or an option's action does what a mouse click on it does where the eye sees a
+// control that takes clicks; on a hidden or disabled one it does nothing, quietly.
+void tst_Accessibility::controlActsAsTheEyeSees()
+{
+    QFETCH(Mode, mode);
+    QFETCH(QString, control);
+    QFETCH(bool, acts);
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
+
+    Rig clicked, pressed;
+    clicked.scripted = pressed.scripted = false;
+    for (Rig* rig : {&clicked, &pressed}) {
+        rig->w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig->w));
+        enter(*rig, mode);
+    }
+    if (acts)
+        QTest::mouseClick(clicked.w.findChild<QWidget*>(control), Qt::LeftButton);
+
+    QWidget* target = pressed.w.findChild<QWidget*>(control);
+    QAccessibleActionInterface* actions = actionsOf(target);
+    QVERIFY(actions);
+    const bool offered = actions->actionNames().contains(mainAction(target));
+    actions->doAction(mainAction(target));
+    QTest::qWait(200); // what Qt's own buttons would do later, they do by now
+    COMPARE_LOOK(Look::of(pressed.w), Look::of(clicked.w));
+    QCOMPARE(offered, acts);
+}
+
+// The answer's real modal box is up: presses from the bus on another letter, on the hidden
+// buttons and on a hidden option change nothing. One box, no second answer, no new question,
+// no mode switch; after OK the window is exactly as a mouse answer leaves it.
+void tst_Accessibility::pressesWaitForTheBox()
+{
+    const auto asking10 = [] { return 9.5f / 48.0f; };
+    Services services = Services::platform();
+    services.Randomize = [] {};
+    services.Rnd = asking10;
+    frmBukv w(services);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    w.cmdCheck_Click();
+
+    Rig clicked;
+    clicked.script({asking10()});
+    clicked.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&clicked.w));
+    clicked.w.cmdCheck_Click();
+    QTest::mouseClick(clicked.w.imgBukv[20], Qt::LeftButton);
+
+    const QList<QWidget*> others{w.imgBukv[30], w.imgBukv[10], w.cmdCheck, w.cmdAzbIst,
+                                 w.optDirect[1]};
+    QList<QWidget*> boxes;
+    bool pressed = false;
+    int ticks = 0;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, &poll, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        if (!boxes.contains(box))
+            boxes << box;
+        if (!std::exchange(pressed, true)) {
+            for (QWidget* control : others)
+                actionsOf(control)->doAction(mainAction(control));
+        } else if (++ticks >= 20) { // room for whatever the presses would set off
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    poll.start();
+
+    actionsOf(w.imgBukv[20])->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(pressed && !QApplication::activeModalWidget());
+    QTest::qWait(200);
+
+    QCOMPARE(boxes.size(), 1);
+    COMPARE_LOOK(Look::of(w), Look::of(clicked.w));
+    QCOMPARE(clicked.boxes, QStringList{QStringLiteral("Не правильно")});
 }
 
 // The window is a window named by its title; of its children, the work lists and the

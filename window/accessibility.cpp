@@ -3,8 +3,12 @@
 
 #include "window/frmbukv.h"
 
+#include <QAbstractButton>
 #include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeySequence>
 #include <QListWidget>
+#include <QRadioButton>
 
 #include <utility>
 
@@ -18,6 +22,14 @@ bool unseen(const frmBukv* window, const QObject* control)
     return control == window->lstMix || control == window->lstMix2 || control == window->Shape1;
 }
 
+// Whether an assistive action on the control may run now. As for the mouse and the keys:
+// only on a control that is on show and enabled, in a window that no modal box blocks.
+bool canAct(const QWidget* control)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return control->isVisible() && control->isEnabled() && (!modal || modal == control->window());
+}
+
 class WindowAccessible : public QAccessibleWidget
 {
 public:
@@ -27,7 +39,7 @@ public:
 
     QAccessibleInterface* child(int index) const override
     {
-        const QList<QAccessibleInterface*> children = shown();
+        const QList<QAccessibleInterface*>& children = shown();
         return index >= 0 && index < children.size() ? children[index] : nullptr;
     }
 
@@ -44,18 +56,26 @@ public:
     }
 
 private:
-    QList<QAccessibleInterface*> shown() const
+    // The controls are made once, with the window; the list is made again only where the
+    // window's children have changed since.
+    const QList<QAccessibleInterface*>& shown() const
     {
         const auto* window = static_cast<const frmBukv*>(widget());
-        QList<QAccessibleInterface*> children;
+        if (window->children().size() == madeFor_)
+            return shown_;
+        madeFor_ = window->children().size();
+        shown_.clear();
         const int count = QAccessibleWidget::childCount();
         for (int i = 0; i < count; ++i) {
             QAccessibleInterface* child = QAccessibleWidget::child(i);
             if (child && !unseen(window, child->object()))
-                children << child;
+                shown_ << child;
         }
-        return children;
+        return shown_;
     }
+
+    mutable QList<QAccessibleInterface*> shown_;
+    mutable qsizetype madeFor_ = -1;
 };
 
 // A picture of the window. A letter of the grid is selected while it is framed, and its
@@ -88,7 +108,8 @@ public:
     }
 
     // The click arrives from the event loop, as a mouse click does: a press from the bus
-    // returns at once even where the click opens the modal message box.
+    // returns at once even where the click opens the modal message box. Whether the letter
+    // may act is asked again then, since a box may have opened meanwhile.
     void doAction(const QString& actionName) override
     {
         if (!isLetter() || actionName != pressAction()) {
@@ -96,8 +117,15 @@ public:
             return;
         }
         Image* letter = picture();
+        if (!canAct(letter))
+            return;
         QMetaObject::invokeMethod(
-            letter, [letter] { emit letter->Click(letter->index()); }, Qt::QueuedConnection);
+            letter,
+            [letter] {
+                if (canAct(letter))
+                    emit letter->Click(letter->index());
+            },
+            Qt::QueuedConnection);
     }
 
     QString imageDescription() const override { return picture()->accessibleDescription(); }
@@ -116,8 +144,81 @@ private:
     }
 };
 
+// A push button or direction option of the window, read as Qt reads its own: its caption
+// as its name, its access key, checked or not. Its action is a click, the mouse's own, and
+// like the mouse it does nothing to a hidden or disabled control or under a modal box.
+class ButtonAccessible : public QAccessibleWidget
+{
+public:
+    explicit ButtonAccessible(QAbstractButton* button)
+        : QAccessibleWidget(button, qobject_cast<QRadioButton*>(button) ? QAccessible::RadioButton
+                                                                        : QAccessible::Button)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return QString(button()->text()).remove(QLatin1Char('&'));
+        if (t == QAccessible::Accelerator)
+            return accessKey();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = button()->isCheckable();
+        state.checked = button()->isChecked();
+        state.pressed = button()->isDown();
+        return state;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!canAct(widget()))
+            return {};
+        return QStringList{clickAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (!canAct(widget()))
+            return;
+        if (actionName == clickAction())
+            button()->click();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+    QStringList keyBindingsForAction(const QString& actionName) const override
+    {
+        const QString key = accessKey();
+        if (actionName == clickAction() && !key.isEmpty())
+            return {key};
+        return {};
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+    QString clickAction() const
+    {
+        return role() == QAccessible::RadioButton ? toggleAction() : pressAction();
+    }
+    QString accessKey() const
+    {
+        return QKeySequence::mnemonic(button()->text()).toString(QKeySequence::NativeText);
+    }
+};
+
 QAccessibleInterface* interfaceFor(const QString& key, QObject* object)
 {
+    if (key == QLatin1String("QPushButton") || key == QLatin1String("QRadioButton")) {
+        auto* button = static_cast<QAbstractButton*>(object);
+        // The buttons of other windows, the message box's among them, stay Qt's own.
+        if (qobject_cast<frmBukv*>(button->parentWidget()))
+            return new ButtonAccessible(button);
+        return nullptr;
+    }
     if (key == QLatin1String("frmBukv"))
         return new WindowAccessible(static_cast<frmBukv*>(object));
     if (key == QLatin1String("Image"))
