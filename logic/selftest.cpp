@@ -24,26 +24,31 @@ void frmBukv::cmdCheck_Click()
     cmdAzbIst->setVisible(false);
 }
 
-// The clicked letter is already framed and imgChoose hidden; the caller closes the
-// self-test afterwards. While the box is up, the window shows the click as it was made.
+// The clicked letter is already framed and imgChoose hidden. While the box is up, the window
+// shows the click as it was made; the rest of the answer, and of the click, follows the box.
 void frmBukv::answer(int Index)
 {
-    if (Index == Rand) {
+    const bool right = Index == Rand;
+    if (right) {
         imgWhat[Last]->setVisible(false);
         imgWhat[Index]->setVisible(true);
         lblObraz->setForeColor(MeaningsColour);
-        services_.MsgBox(QStringLiteral("Правильно"));
-        Last = qint16(Index);
-    } else {
-        services_.MsgBox(QStringLiteral("Не правильно"));
-        imgBukv[Index]->setBorderStyle(Unframed);
-        imgBukv[Last]->setBorderStyle(Unframed);
-        imgBukv[Rand]->setBorderStyle(Framed);
-        imgWhat[Last]->setVisible(false);
-        imgWhat[Index]->setVisible(false);
-        imgWhat[Rand]->setVisible(true);
-        Last = Rand;
-        lblObraz->setForeColor(MeaningsColour);
     }
-    lblNum->setText(QString());
+    const auto afterBox = [this, Index, right] {
+        if (right) {
+            Last = qint16(Index);
+        } else {
+            imgBukv[Index]->setBorderStyle(Unframed);
+            imgBukv[Last]->setBorderStyle(Unframed);
+            imgBukv[Rand]->setBorderStyle(Framed);
+            imgWhat[Last]->setVisible(false);
+            imgWhat[Index]->setVisible(false);
+            imgWhat[Rand]->setVisible(true);
+            Last = Rand;
+            lblObraz->setForeColor(MeaningsColour);
+        }
+        lblNum->setText(QString());
+        closeSelfTest();
+    };
+    msgBox(right ? QStringLiteral("Правильно") : QStringLiteral("Не правильно"), afterBox);
 }

@@ -22,14 +22,20 @@ void frmBukv::imgBukv_Click(int Index)
     imgChoose->setVisible(false);
 
     if (Check) {
+        // The answer ends the click once its message box is dismissed.
         answer(Index);
-    } else {
-        imgWhat[Last]->setVisible(false);
-        imgWhat[Index]->setVisible(true);
-        lblObraz->setText(Mix(Obraz[Index]));
-        Last = qint16(Index);
+        return;
     }
+    imgWhat[Last]->setVisible(false);
+    imgWhat[Index]->setVisible(true);
+    lblObraz->setText(Mix(Obraz[Index]));
+    Last = qint16(Index);
+    closeSelfTest();
+}
 
+// The last steps of a click that selected a letter or answered a question.
+void frmBukv::closeSelfTest()
+{
     cmdCheck->setVisible(true);
     imgChoose2->setVisible(false);
     cmdAzbIst->setVisible(true);

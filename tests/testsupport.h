@@ -18,23 +18,42 @@ namespace testsupport {
 inline constexpr quint32 QuestionColour = 0x000000C0;
 inline constexpr quint32 AnsweredColour = 0x00004000;
 
+// How the rig's message box behaves: it waits for its dismissal before the call returns,
+// as on the desktop, or returns at once and leaves the box up, as in a browser tab.
+enum class Box { Waits, ReturnsAtOnce };
+
 // A window whose random numbers come from a script and whose message box only records
 // its text. A script that runs dry fails the test; the draws then go on from the seeded
 // source so that the handler still ends. With scripted = false every draw comes from it.
 class Rig
 {
 public:
+    explicit Rig(Box box = Box::Waits) : box_(box) {}
+
     std::deque<float> draws;
     bool scripted = true;
     RandomSource source;
     int drawn = 0;
     QStringList boxes;
     std::function<void(const QString&)> whileBoxUp;
+    // What follows a box that returned at once, until dismissBox() runs it.
+    std::function<void()> afterBox;
+
+private:
+    Box box_;
+
+public:
     frmBukv w{services()};
 
     void script(const QList<float>& values)
     {
         draws.insert(draws.end(), values.begin(), values.end());
+    }
+
+    void dismissBox()
+    {
+        QVERIFY2(afterBox, "no message box is up");
+        std::exchange(afterBox, nullptr)();
     }
 
 private:
@@ -62,6 +81,16 @@ private:
             if (whileBoxUp)
                 whileBoxUp(text);
         };
+        if (box_ == Box::ReturnsAtOnce)
+            services.MsgBoxThen = [this](QWidget* owner, const QString& text,
+                                         std::function<void()> then) {
+                QCOMPARE(owner, &w);
+                QVERIFY2(!afterBox, "a second box over the first");
+                boxes << text;
+                if (whileBoxUp)
+                    whileBoxUp(text);
+                afterBox = std::move(then);
+            };
         return services;
     }
 };

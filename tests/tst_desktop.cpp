@@ -118,6 +118,7 @@ private slots:
     void windowStates();
     void grownWindowKeepsItsLayoutCentred();
     void centredOnTheScreen();
+    void keepsTheLearnersPlace();
     void clickNeedsPressAndReleaseOnTheLetter_data();
     void clickNeedsPressAndReleaseOnTheLetter();
     void platformChoice_data();
@@ -363,6 +364,31 @@ void tst_Desktop::centredOnTheScreen()
                                 .arg(w.frameGeometry().y())
                                 .arg(w.frameGeometry().width())
                                 .arg(w.frameGeometry().height())));
+}
+
+// Centred once; then the window stands where it was put, through a minimise and a restore
+// or a hide and a show, as long as it stays open.
+void tst_Desktop::keepsTheLearnersPlace()
+{
+    frmBukv w(quietServices());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QPoint aside = w.screen()->availableGeometry().topLeft() + QPoint(40, 30);
+    w.move(aside);
+    QTRY_COMPARE(w.pos(), aside);
+
+    w.showMinimized();
+    QTRY_VERIFY(w.isMinimized());
+    w.showNormal();
+    QTRY_VERIFY(!w.isMinimized());
+    QTest::qWait(100);
+    QCOMPARE(w.pos(), aside);
+
+    w.hide();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(100);
+    QCOMPARE(w.pos(), aside);
 }
 
 void tst_Desktop::clickNeedsPressAndReleaseOnTheLetter_data()

@@ -120,6 +120,7 @@ void tst_SelfTest::questionForLetter1()
 // question, Rand the asked one, Index the clicked one.
 void tst_SelfTest::answer_data()
 {
+    QTest::addColumn<Box>("kind");
     QTest::addColumn<int>("studied"); // -1: none since start
     QTest::addColumn<int>("asked");
     QTest::addColumn<int>("clicked");
@@ -127,26 +128,35 @@ void tst_SelfTest::answer_data()
     QTest::addColumn<QList<int>>("namesWhileUp");
     QTest::addColumn<QString>("numberWhileUp");
 
-    QTest::newRow("right") << 5 << 10 << 10 << Right << QList<int>{10}
-                           << QStringLiteral("Число: 8");
-    QTest::newRow("right, asked letter studied before")
-        << 10 << 10 << 10 << Right << QList<int>{10} << QStringLiteral("Число: 8");
-    QTest::newRow("right, nothing studied yet")
-        << -1 << 48 << 48 << Right << QList<int>{48} << QString();
-    QTest::newRow("wrong") << 5 << 10 << 20 << Wrong << QList<int>{5}
-                           << QStringLiteral("Число: 100");
-    QTest::newRow("wrong, asked letter studied before")
-        << 10 << 10 << 20 << Wrong << QList<int>{10} << QStringLiteral("Число: 100");
-    QTest::newRow("wrong, clicked letter studied before")
-        << 20 << 10 << 20 << Wrong << QList<int>{20} << QStringLiteral("Число: 100");
-    QTest::newRow("wrong, letter 0 clicked, nothing studied yet")
-        << -1 << 1 << 0 << Wrong << QList<int>{} << QStringLiteral("Число: 1");
-    QTest::newRow("wrong, clicked letter has no number")
-        << 3 << 2 << 1 << Wrong << QList<int>{3} << QString();
+    const QString n8 = QStringLiteral("Число: 8"), n100 = QStringLiteral("Число: 100");
+    // A box that returns at once, as in a browser tab, shows the window as the desktop's box
+    // does: the same steps before it, the same after its dismissal.
+    for (const auto& [kind, suffix] :
+         {std::pair{Box::Waits, ""}, std::pair{Box::ReturnsAtOnce, ", box returns at once"}}) {
+        const Box box = kind;
+        const auto row = [suffix = suffix](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QLatin1String(name) + QLatin1String(suffix)));
+        };
+        row("right") << box << 5 << 10 << 10 << Right << QList<int>{10} << n8;
+        row("right, asked letter studied before")
+            << box << 10 << 10 << 10 << Right << QList<int>{10} << n8;
+        row("right, nothing studied yet")
+            << box << -1 << 48 << 48 << Right << QList<int>{48} << QString();
+        row("wrong") << box << 5 << 10 << 20 << Wrong << QList<int>{5} << n100;
+        row("wrong, asked letter studied before")
+            << box << 10 << 10 << 20 << Wrong << QList<int>{10} << n100;
+        row("wrong, clicked letter studied before")
+            << box << 20 << 10 << 20 << Wrong << QList<int>{20} << n100;
+        row("wrong, letter 0 clicked, nothing studied yet")
+            << box << -1 << 1 << 0 << Wrong << QList<int>{} << QStringLiteral("Число: 1");
+        row("wrong, clicked letter has no number")
+            << box << 3 << 2 << 1 << Wrong << QList<int>{3} << QString();
+    }
 }
 
 void tst_SelfTest::answer()
 {
+    QFETCH(Box, kind);
     QFETCH(int, studied);
     QFETCH(int, asked);
     QFETCH(int, clicked);
@@ -154,7 +164,7 @@ void tst_SelfTest::answer()
     QFETCH(QList<int>, namesWhileUp);
     QFETCH(QString, numberWhileUp);
 
-    Rig rig;
+    Rig rig(kind);
     if (studied >= 0)
         studyInOrder(rig, studied);
     rig.script({drawAsking(asked)});
@@ -178,6 +188,10 @@ void tst_SelfTest::answer()
     QCOMPARE(rig.boxes, QStringList{box});
     QVERIFY(seen);
     COMPARE_LOOK(*seen, whileUp);
+    if (kind == Box::ReturnsAtOnce) {
+        COMPARE_LOOK(Look::of(rig.w), whileUp);
+        rig.dismissBox();
+    }
 
     Look after = whileUp;
     after.framed = {asked};
@@ -248,6 +262,8 @@ void tst_SelfTest::realMessageBox()
         QString number;
         bool check = false;
         int width = 0, titleWidth = 0;
+        QWidget* parent = nullptr;
+        Qt::WindowModality modality = Qt::NonModal;
     };
     std::optional<WhileUp> seen;
     QTimer poll;
@@ -267,7 +283,9 @@ void tst_SelfTest::realMessageBox()
                        w.lblNum->text(),
                        w.Check,
                        box->width(),
-                       box->fontMetrics().horizontalAdvance(box->windowTitle())};
+                       box->fontMetrics().horizontalAdvance(box->windowTitle()),
+                       box->parentWidget(),
+                       box->windowModality()};
         box->button(QMessageBox::Ok)->click();
     });
     poll.start();
@@ -284,6 +302,8 @@ void tst_SelfTest::realMessageBox()
     QCOMPARE(seen->colour, QuestionColour);
     QCOMPARE(seen->number, QStringLiteral("Число: 100"));
     QVERIFY(seen->check);
+    QCOMPARE(seen->parent, &w);
+    QCOMPARE(seen->modality, Qt::ApplicationModal);
     // Wide enough for its title, not just for its short text.
     QVERIFY2(seen->width > seen->titleWidth + 100,
              qPrintable(QStringLiteral("%1 / %2").arg(seen->width).arg(seen->titleWidth)));

@@ -31,3 +31,13 @@ void frmBukv::Uncheck()
         letter->setBorderStyle(Unframed);
     lblAzbIst->setText(QString());
 }
+
+void frmBukv::msgBox(const QString& text, std::function<void()> then)
+{
+    if (services_.MsgBoxThen) {
+        services_.MsgBoxThen(this, text, std::move(then));
+    } else {
+        services_.MsgBox(text);
+        then();
+    }
+}

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QListWidget;
@@ -69,6 +70,8 @@ private:
     void createControls();
     void connectEvents();
     void answer(int Index);
+    void closeSelfTest();
+    void msgBox(const QString& text, std::function<void()> then);
 
     Services services_;
     QButtonGroup* directions_ = nullptr;

@@ -125,7 +125,7 @@ void frmBukv::createControls()
     for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(readPng(QStringLiteral(":/pictures/icon_%1.png").arg(size)));
     setWindowIcon(icon);
-    new Placement(this, rectOf("frmBukv").size());
+    placeWindow(this, rectOf("frmBukv").size());
 
     const auto named = [](QWidget* control, const QString& name) {
         control->setObjectName(name);

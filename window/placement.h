@@ -12,38 +12,73 @@
 
 class QWidget;
 
-// Where a top-level window stands and how large it is, on every desktop.
-// - Centred on an area (the screen's available area, or the window it belongs to): its frame
-//   once the window manager has told how large the frame is, its client area before that
-//   and where there is no window manager.
-// - Where the platform keeps a fixed size, a request to maximise or fill the screen (from a
-//   title bar, a shortcut of the desktop or code) is undone, so the window stays as it is.
-// - Where the platform sets the size itself (native Wayland), the window grows as it is told
-//   and its layout stays whole, centred in the larger window.
-class Placement : public QObject
+// Gives the program's window its size and place on every desktop: a layout of layoutSize,
+// centred on the screen when first shown. Where the platform keeps a fixed size the window
+// keeps it, maximised or not; where the platform sets the size itself (native Wayland), the
+// window grows as it is told and its layout stays whole, centred in the larger window.
+void placeWindow(QWidget* window, QSize layoutSize);
+
+// Centres a box over the window it belongs to when the box is first shown.
+void placeBox(QWidget* box, QWidget* over);
+
+// Centres a top-level window when it is first shown: its frame once the window manager has
+// told how large the frame is, its client area before that and where there is no window
+// manager. An X11 window manager may tell the frame's size late; the window follows it for the
+// first second, or until the first move that the program did not make. From then on the
+// window stands where the learner puts it: no restore, re-show or later change of the frame
+// moves it, and the centring is gone.
+class Centring : public QObject
 {
     Q_OBJECT
 public:
-    // For the program's window: a layout of layoutSize, centred on the screen.
-    Placement(QWidget* window, QSize layoutSize);
-    // For a box that belongs to another window: centred over that window.
-    Placement(QWidget* box, QWidget* over);
+    Centring(QWidget* window, std::function<QRect()> area);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    Placement(QWidget* window, std::function<QRect()> area);
     QMargins frameMargins() const;
     void centre();
-    void keepLayoutCentred();
+    void follow();
+    void settle();
 
     QWidget* window_;
     std::function<QRect()> area_;
-    QSize layoutSize_;
     QMargins frame_;
-    QPoint layoutOffset_;
-    bool fixedSize_ = false;
+    QPoint placed_;
+    bool shown_ = false;
     QTimer frameWatch_;
     int watchTicks_ = 0;
+};
+
+// Where the platform keeps a window at the size it asks for, a request to maximise it or fill
+// the screen (from a title bar, a shortcut of the desktop or code) is undone, so the window
+// stays as it is.
+class FixedSizeGuard : public QObject
+{
+    Q_OBJECT
+public:
+    explicit FixedSizeGuard(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+};
+
+// Keeps a layout of layoutSize centred in a window that has grown larger than it.
+class LayoutCentring : public QObject
+{
+    Q_OBJECT
+public:
+    LayoutCentring(QWidget* window, QSize layoutSize);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    QSize layoutSize_;
+    QPoint offset_;
 };

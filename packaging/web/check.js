@@ -3,7 +3,9 @@
 // in a fresh profile, and measures the compressed download and the time from the start of
 // the page load to the first frame that shows the window. It then photographs the page,
 // clicks the first letter through the DevTools protocol and checks that the letter's name
-// picture appears where the window shows it.
+// picture appears where the window shows it; and answers a question wrongly, checking the
+// frames with the message box up and after OK (screenshot-web-box*.png beside the second
+// screenshot).
 //   node check.js <site> <screenshot before> <screenshot after> [loads]
 // Needs nothing but Node.js and Chromium (CHROMIUM=path overrides /usr/bin/chromium).
 "use strict";
@@ -23,10 +25,13 @@ if (!siteArg || !beforePng || !afterPng) {
 const loads = Number(loadsArg || 5);
 const pictures = path.join(__dirname, "..", "..", "assets", "pictures");
 
-// Where the window shows the first letter and its name picture, in CSS pixels from the
-// window's top-left corner (the layout's twips over 15).
-const letter = { x: 48 + 25, y: 128 + 25 };
+// Where the window shows its letters, the name pictures and «Провериться», in CSS pixels
+// from the window's top-left corner (the layout's twips over 15).
+const letterAt = (index) => ({ x: 48 + 56 * (index % 7), y: 128 + 56 * Math.floor(index / 7) });
+const letterSize = 50;
+const letter = { x: letterAt(0).x + 25, y: letterAt(0).y + 25 };
 const namePicture = { x: 488, y: 144 };
+const checkButton = { x: 728 + 100, y: 472 + 32 };
 
 let chromium;
 let profile;
@@ -145,6 +150,25 @@ function difference(screenshot, left, top, picture) {
             sum += Math.abs(a[0] - b[0]) + Math.abs(a[1] - b[1]) + Math.abs(a[2] - b[2]);
         }
     return sum / (3 * picture.width * picture.height);
+}
+
+// The letters whose outermost ring of pixels is black: the framed ones.
+function framedLetters(screenshot, origin) {
+    const framed = [];
+    for (let index = 0; index < 49; ++index) {
+        const { x, y } = letterAt(index);
+        let dark = 0, all = 0;
+        for (let i = 0; i < letterSize; ++i)
+            for (const [px, py] of [[x + i, y], [x + i, y + letterSize - 1], [x, y + i],
+                [x + letterSize - 1, y + i]]) {
+                const [r, g, b] = screenshot.rgb(origin.x + px, origin.y + py);
+                dark += r + g + b < 120;
+                ++all;
+            }
+        if (dark > 0.9 * all)
+            framed.push(index);
+    }
+    return framed;
 }
 
 const median = (values) => {
@@ -282,6 +306,51 @@ async function main() {
         throw new Error("the name picture was on show before the click");
     if (shown > 6)
         throw new Error("the click on the first letter did not show its name picture");
+
+    // A wrong answer: letter 0, which is never asked. While its box is up the window shows
+    // the click as it was made (letter 0 framed) and takes no other click; after OK the asked
+    // letter is framed with its name picture, as on the desktop.
+    const click = async (point) => {
+        for (const type of ["mouseMoved", "mousePressed", "mouseReleased"])
+            await last.page("Input.dispatchMouseEvent",
+                { type, x: origin.x + point.x, y: origin.y + point.y, button: "left",
+                  buttons: type === "mousePressed" ? 1 : 0, clickCount: 1 });
+    };
+    const [boxPng, okPng] = ["screenshot-web-box.png", "screenshot-web-box-ok.png"]
+        .map((name) => path.join(path.dirname(afterPng), name));
+    const framedAfter = async (file, ready) => {
+        let framed = [];
+        for (let waited = 0; waited < 5000; waited += 200) {
+            await sleep(200);
+            framed = framedLetters(await screenshot(file), origin);
+            if (ready(framed))
+                break;
+        }
+        return framed;
+    };
+    await click(checkButton);
+    await framedAfter(boxPng, (framed) => framed.length === 0);
+    await click(letter);
+    await sleep(500);
+    await click({ x: letterAt(48).x + 25, y: letterAt(48).y + 25 });
+    const whileUp = await framedAfter(boxPng, (framed) => framed.length > 0);
+    console.log(`wrong answer, box up: framed ${JSON.stringify(whileUp)}`);
+    if (JSON.stringify(whileUp) !== "[0]")
+        throw new Error("with the box up the window should show letter 0 framed, as clicked");
+    for (const type of ["keyDown", "keyUp"])
+        await last.page("Input.dispatchKeyEvent", { type, key: "Enter", code: "Enter",
+            windowsVirtualKeyCode: 13, nativeVirtualKeyCode: 13,
+            ...(type === "keyDown" ? { text: "\r", unmodifiedText: "\r" } : {}) });
+    const afterOk = await framedAfter(okPng, (framed) => !framed.includes(0));
+    console.log(`after OK: framed ${JSON.stringify(afterOk)}`);
+    if (afterOk.length !== 1 || afterOk[0] === 0)
+        throw new Error("after OK the asked letter alone should be framed");
+    const askedName = decodePng(fs.readFileSync(path.join(pictures,
+        `what_${String(afterOk[0]).padStart(2, "0")}.png`)));
+    const askedShown = difference(decodePng(fs.readFileSync(okPng)), nameAt.x, nameAt.y,
+        askedName);
+    if (askedShown > 6)
+        throw new Error(`after OK the name picture of letter ${afterOk[0]} is not shown`);
     server.close();
     console.log("browser check passed");
 }
