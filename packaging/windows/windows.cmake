@@ -20,9 +20,9 @@ if(znakovit_qt_type STREQUAL "STATIC_LIBRARY")
         INCLUDE_BY_TYPE styles Qt6::QWindowsVistaStylePlugin
         EXCLUDE_BY_TYPE imageformats)
     if(MINGW)
-        # The C, C++ and thread runtimes inside each .exe (the test programs' too), so that
-        # it needs no DLL beside it.
-        string(APPEND CMAKE_EXE_LINKER_FLAGS " -static")
+        # The C, C++ and thread runtimes inside each .exe that links the window (the test
+        # programs' and benchmarks' too), so that it needs no DLL beside it.
+        target_link_options(znakovit_core INTERFACE -static)
         target_link_options(znakovit PRIVATE $<$<CONFIG:Release,MinSizeRel>:-s>)
     endif()
 endif()
