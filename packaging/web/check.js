@@ -40,16 +40,30 @@ const fail = (message) => {
     process.exitCode = 1;
     finish();
 };
+let finishing = false;
 function finish() {
-    if (chromium && chromium.exitCode === null)
-        chromium.kill("SIGKILL");
-    try {
-        if (profile) // Chromium may still be writing to it as it ends
-            fs.rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
-    } catch (error) {
-        console.error(`browser check: ${profile} left behind: ${error.message}`);
+    if (finishing)
+        return;
+    finishing = true;
+    // The profile goes once Chromium has ended, since it writes there up to its end.
+    const removeProfile = () => {
+        try {
+            if (profile)
+                fs.rmSync(profile, { recursive: true, force: true, maxRetries: 20 });
+        } catch (error) {
+            console.error(`browser check: ${profile} left behind: ${error.message}`);
+        }
+        process.exit();
+    };
+    if (chromium && chromium.exitCode === null && chromium.signalCode === null) {
+        chromium.removeAllListeners("exit");
+        chromium.once("exit", removeProfile);
+        // Chromium and its helper processes, which write to the profile too: its whole group.
+        process.kill(-chromium.pid, "SIGKILL");
+        setTimeout(removeProfile, 5000);
+    } else {
+        removeProfile();
     }
-    process.exit();
 }
 // The whole check is bounded: a page that never draws must not hang CI.
 setTimeout(() => fail("timed out after 240 s"), 240000);
@@ -185,7 +199,7 @@ function launch() {
         "--disable-quic", "--no-first-run", "--disable-background-networking",
         "--disable-component-update", "--disable-sync", "--disable-extensions",
         "--remote-debugging-pipe", `--user-data-dir=${profile}`, "about:blank",
-    ], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"] });
+    ], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"], detached: true });
     chromium.on("exit", (code) => fail(`Chromium ended (${code})`));
     return new DevTools(chromium.stdio[3], chromium.stdio[4]);
 }

@@ -16,8 +16,9 @@ foreach(target znakovit_content znakovit_core znakovit)
 endforeach()
 target_link_options(znakovit PRIVATE -Os -flto)
 
-# Under CTest the suites that need no window run in Node.js, and tst_mix, which needs one,
-# runs in the page test.html (packaging/web/check.js --suite); main's status is theirs.
+# Under CTest the suites that need no window run in Node.js (.ci/web runs tst_content so);
+# tst_mix, which needs one, runs in the page test.html (packaging/web/check.js --suite).
+# Their exit status is the suite's.
 set(CMAKE_CROSSCOMPILING_EMULATOR node "${CMAKE_CURRENT_LIST_DIR}/run-test.js")
 function(znakovit_web_tests)
     foreach(suite tst_content tst_mix)
