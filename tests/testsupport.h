@@ -4,13 +4,17 @@
 #include "content/azbist.h"
 #include "window/frmbukv.h"
 
+#include <QApplication>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <utility>
 
 namespace testsupport {
@@ -94,6 +98,22 @@ private:
         return services;
     }
 };
+
+// Every 10 ms while a modal message box is up, hands it to onBox until onBox returns false;
+// for as long as the timer lives.
+inline std::unique_ptr<QTimer> pollMessageBox(std::function<bool(QMessageBox*)> onBox)
+{
+    auto poll = std::make_unique<QTimer>();
+    poll->setInterval(10);
+    QTimer* timer = poll.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, onBox = std::move(onBox)] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            if (!onBox(box))
+                timer->stop();
+    });
+    poll->start();
+    return poll;
+}
 
 // Draws that place the items of a count-item string in the given order (1-based item
 // numbers), with no redraw.

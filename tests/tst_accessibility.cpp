@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
-#include <QTimer>
 
 using namespace testsupport;
 
@@ -56,6 +55,18 @@ QString mainAction(QWidget* control)
                                                 : QAccessibleActionInterface::pressAction();
 }
 
+// Shows the window of a rig that draws from its seeded source, and brings it into the mode:
+// twin rigs then draw the same numbers.
+[[nodiscard]] bool showInMode(Rig& rig, Mode mode)
+{
+    rig.scripted = false;
+    rig.w.show();
+    if (!QTest::qWaitForWindowExposed(&rig.w))
+        return false;
+    enter(rig, mode);
+    return true;
+}
+
 } // namespace
 
 class tst_Accessibility : public QObject
@@ -90,12 +101,7 @@ void tst_Accessibility::pressDoesWhatClickDoes()
     QFETCH(int, letter);
 
     Rig clicked, pressed;
-    clicked.scripted = pressed.scripted = false;
-    for (Rig* rig : {&clicked, &pressed}) {
-        rig->w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig->w));
-        enter(*rig, mode);
-    }
+    QVERIFY(showInMode(clicked, mode) && showInMode(pressed, mode));
     QCOMPARE(selectedLetters(pressed.w), framedLetters(pressed.w));
 
     QTest::mouseClick(clicked.w.imgBukv[std::size_t(letter)], Qt::LeftButton);
@@ -139,12 +145,7 @@ void tst_Accessibility::controlActsAsTheEyeSees()
     QTest::failOnWarning(QRegularExpression(QStringLiteral(".*")));
 
     Rig clicked, pressed;
-    clicked.scripted = pressed.scripted = false;
-    for (Rig* rig : {&clicked, &pressed}) {
-        rig->w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&rig->w));
-        enter(*rig, mode);
-    }
+    QVERIFY(showInMode(clicked, mode) && showInMode(pressed, mode));
     if (acts)
         QTest::mouseClick(clicked.w.findChild<QWidget*>(control), Qt::LeftButton);
 
@@ -185,12 +186,7 @@ void tst_Accessibility::pressesWaitForTheBox()
     QList<QWidget*> boxes;
     bool pressed = false;
     int ticks = 0;
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+    const auto poll = pollMessageBox([&](QMessageBox* box) {
         if (!boxes.contains(box))
             boxes << box;
         if (!std::exchange(pressed, true)) {
@@ -199,8 +195,8 @@ void tst_Accessibility::pressesWaitForTheBox()
         } else if (++ticks >= 20) { // room for whatever the presses would set off
             box->button(QMessageBox::Ok)->click();
         }
+        return true;
     });
-    poll.start();
 
     actionsOf(w.imgBukv[20])->doAction(QAccessibleActionInterface::pressAction());
     QTRY_VERIFY(pressed && !QApplication::activeModalWidget());

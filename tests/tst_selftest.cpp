@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <cmath>
 #include <optional>
@@ -266,13 +265,7 @@ void tst_SelfTest::realMessageBox()
         Qt::WindowModality modality = Qt::NonModal;
     };
     std::optional<WhileUp> seen;
-    QTimer poll;
-    poll.setInterval(10);
-    connect(&poll, &QTimer::timeout, &poll, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        poll.stop();
+    const auto poll = pollMessageBox([&](QMessageBox* box) {
         seen = WhileUp{box->text(),
                        box->windowTitle(),
                        box->icon(),
@@ -287,8 +280,8 @@ void tst_SelfTest::realMessageBox()
                        box->parentWidget(),
                        box->windowModality()};
         box->button(QMessageBox::Ok)->click();
+        return false;
     });
-    poll.start();
 
     w.imgBukv_Click(20);
 
