@@ -54,6 +54,19 @@ for c in children:
     if c.name in ("lstMix", "lstMix2") or c.getRoleName() in ("list", "table", "frame"):
         sys.exit(f"FAIL: an unseen control in the tree: {describe(c)}")
 
+# The buttons and options are read as Qt reads its own; a hidden one offers no action.
+for name, role, shown in (("К Азбучным Истинам", "push button", True),
+                          ("Провериться", "push button", True),
+                          ("По горизонтали", "radio button", False)):
+    control = by_name.get(name)
+    if control is None or control.getRoleName() != role:
+        sys.exit(f"FAIL: no {role} named {name}")
+    actions = control.queryAction()
+    offered = [actions.getName(i) for i in range(actions.nActions)]
+    print(f"actions of {name}:", offered)
+    if bool(offered) != shown:
+        sys.exit(f"FAIL: {name} offers {offered}")
+
 target = by_name["Вѣди"]
 if target.getState().contains(pyatspi.STATE_SELECTED):
     sys.exit("FAIL: the letter is selected before it is pressed")
