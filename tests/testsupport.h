@@ -32,8 +32,9 @@ enum class Box { Waits, ReturnsAtOnce };
 class Rig
 {
 public:
-    explicit Rig(Box box = Box::Waits) : box_(box) {}
+    explicit Rig(Box kind = Box::Waits) : box(kind) {}
 
+    const Box box;
     std::deque<float> draws;
     bool scripted = true;
     RandomSource source;
@@ -42,11 +43,6 @@ public:
     std::function<void(const QString&)> whileBoxUp;
     // What follows a box that returned at once, until dismissBox() runs it.
     std::function<void()> afterBox;
-
-private:
-    Box box_;
-
-public:
     frmBukv w{services()};
 
     void script(const QList<float>& values)
@@ -85,7 +81,7 @@ private:
             if (whileBoxUp)
                 whileBoxUp(text);
         };
-        if (box_ == Box::ReturnsAtOnce)
+        if (box == Box::ReturnsAtOnce)
             services.MsgBoxThen = [this](QWidget* owner, const QString& text,
                                          std::function<void()> then) {
                 QCOMPARE(owner, &w);

@@ -301,13 +301,17 @@ async function main() {
     const name = decodePng(fs.readFileSync(path.join(pictures, "what_00.png")));
     const nameAt = { x: origin.x + namePicture.x, y: origin.y + namePicture.y };
 
+    // A click at a point of the window.
+    const click = async (point) => {
+        for (const type of ["mouseMoved", "mousePressed", "mouseReleased"])
+            await last.page("Input.dispatchMouseEvent",
+                { type, x: origin.x + point.x, y: origin.y + point.y, button: "left",
+                  buttons: type === "mousePressed" ? 1 : 0, clickCount: 1 });
+    };
+
     const before = await screenshot(beforePng);
     const missing = difference(before, nameAt.x, nameAt.y, name);
-    const at = { x: origin.x + letter.x, y: origin.y + letter.y };
-    for (const type of ["mouseMoved", "mousePressed", "mouseReleased"])
-        await last.page("Input.dispatchMouseEvent",
-            { type, x: at.x, y: at.y, button: "left", buttons: type === "mousePressed" ? 1 : 0,
-              clickCount: 1 });
+    await click(letter);
     let shown = Infinity, after;
     for (let waited = 0; waited < 5000 && shown > 6; waited += 200) {
         await sleep(200);
@@ -324,12 +328,6 @@ async function main() {
     // A wrong answer: letter 0, which is never asked. While its box is up the window shows
     // the click as it was made (letter 0 framed) and takes no other click; after OK the asked
     // letter is framed with its name picture, as on the desktop.
-    const click = async (point) => {
-        for (const type of ["mouseMoved", "mousePressed", "mouseReleased"])
-            await last.page("Input.dispatchMouseEvent",
-                { type, x: origin.x + point.x, y: origin.y + point.y, button: "left",
-                  buttons: type === "mousePressed" ? 1 : 0, clickCount: 1 });
-    };
     const [boxPng, okPng] = ["screenshot-web-box.png", "screenshot-web-box-ok.png"]
         .map((name) => path.join(path.dirname(afterPng), name));
     const framedAfter = async (file, ready) => {
