@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Proves that the generator draws the same bytes on every run and that the pictures in the
-# tree (assets/pictures, assets/znakovit.ico, docs/contact-sheet*.png) are exactly what it draws.
+# tree (assets/pictures, assets/znakovit.ico, docs/contact-sheet*.png and the browser edition's
+# icons in packaging/web/icons) are exactly what it draws.
 #
 #   tools/check-deterministic.sh [GENERATOR]
 #
@@ -22,7 +23,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
 fi
 for run in first second; do
     "$generator" --ico "$work/$run/znakovit.ico" --sheet "$work/$run/docs" \
-        "$work/$run/pictures" >/dev/null
+        --web "$work/$run/web" "$work/$run/pictures" >/dev/null
 done
 
 status=0
@@ -34,18 +35,25 @@ same() { # same FILE_A FILE_B WHAT
 }
 
 count=0
-for drawn in "$work/first/pictures"/*.png; do
-    name="$(basename "$drawn")"
-    same "$drawn" "$work/second/pictures/$name" "pictures/$name between two runs"
-    same "$drawn" "$root/assets/pictures/$name" "assets/pictures/$name against the tree"
-    count=$((count + 1))
-done
-for kept in "$root/assets/pictures"/*.png; do
-    if [ ! -e "$work/first/pictures/$(basename "$kept")" ]; then
-        echo "not drawn by the generator: assets/pictures/$(basename "$kept")"
-        status=1
-    fi
-done
+# same_folder DRAWN KEPT: every picture drawn into DRAWN alike in both runs and in KEPT, and
+# nothing in KEPT that was not drawn.
+same_folder() {
+    local drawn kept name
+    for drawn in "$work/first/$1"/*.png; do
+        name="$(basename "$drawn")"
+        same "$drawn" "$work/second/$1/$name" "$2/$name between two runs"
+        same "$drawn" "$root/$2/$name" "$2/$name against the tree"
+        count=$((count + 1))
+    done
+    for kept in "$root/$2"/*.png; do
+        if [ ! -e "$work/first/$1/$(basename "$kept")" ]; then
+            echo "not drawn by the generator: $2/$(basename "$kept")"
+            status=1
+        fi
+    done
+}
+same_folder pictures assets/pictures
+same_folder web packaging/web/icons
 same "$work/first/znakovit.ico" "$work/second/znakovit.ico" "znakovit.ico between two runs"
 same "$work/first/znakovit.ico" "$root/assets/znakovit.ico" "assets/znakovit.ico against the tree"
 for sheet in contact-sheet.png contact-sheet@2x.png; do
@@ -56,6 +64,6 @@ for sheet in contact-sheet.png contact-sheet@2x.png; do
 done
 
 if [ "$status" -eq 0 ]; then
-    echo "deterministic: $count pictures, the icon and the contact sheets match the tree"
+    echo "deterministic: $count pictures (the browser edition's icons among them), the icon and the contact sheets match the tree"
 fi
 exit "$status"

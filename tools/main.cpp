@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws every picture of Знаковит from the letter table and writes them as PNG files.
 //
-//   znakovit_generator [--ico FILE] [--sheet DIR] PICTURES_DIR
+//   znakovit_generator [--ico FILE] [--sheet DIR] [--web DIR] PICTURES_DIR
 //
 // PICTURES_DIR receives bukv_NN, what_NN, title, choose, choose2, choose3 (each with its
 // @2x twin) and icon_16 … icon_256; the Windows icon goes to FILE (by default
 // PICTURES_DIR/../znakovit.ico); with --sheet, DIR receives contact-sheet.png and
-// contact-sheet@2x.png for review.
+// contact-sheet@2x.png for review; with --web, DIR receives the browser edition's icons
+// znakovit-192, znakovit-512 and znakovit-maskable-512 (packaging/web/icons).
 #include "fonts.h"
 #include "letterforms.h"
 #include "output.h"
@@ -85,8 +86,12 @@ int main(int argc, char** argv)
     const QCommandLineOption sheetOption(QStringLiteral("sheet"),
                                          QStringLiteral("Where to write the contact sheets."),
                                          QStringLiteral("dir"));
+    const QCommandLineOption webOption(
+        QStringLiteral("web"), QStringLiteral("Where to write the icons of the browser edition."),
+        QStringLiteral("dir"));
     parser.addOption(icoOption);
     parser.addOption(sheetOption);
+    parser.addOption(webOption);
     parser.addPositionalArgument(QStringLiteral("pictures"),
                                  QStringLiteral("Directory to write the pictures into."));
     parser.process(app);
@@ -152,6 +157,13 @@ int main(int argc, char** argv)
         QDir().mkpath(sheets.path());
         write(sheets.filePath(QStringLiteral("contact-sheet.png")), pngBytes(contactSheet(1)));
         write(sheets.filePath(QStringLiteral("contact-sheet@2x.png")), pngBytes(contactSheet(2)));
+    }
+    if (parser.isSet(webOption)) {
+        const QDir web(parser.value(webOption));
+        if (!QDir().mkpath(web.path()))
+            fail(QStringLiteral("cannot make %1").arg(web.path()));
+        for (const auto& [name, icon] : appIconPictures())
+            write(web.filePath(name + QStringLiteral(".png")), pngBytes(icon));
     }
     std::printf("wrote %d files\n", written);
     return 0;

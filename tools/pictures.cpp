@@ -242,6 +242,61 @@ constexpr IconGrid Grids[] = {
 
 const QColor Frame = TitleGreen;
 
+// The browser edition's icons (its web app manifest): the whole grid at 192 and 512 px, and
+// a maskable one for launchers that cut icons to a shape of their own. A mask may leave no
+// more than the central circle of 80 % of the side, so there the cream grid keeps to that
+// circle and the frame's green, as wide as it takes, fills the picture to its edges.
+struct AppIcon
+{
+    const char* name;
+    IconGrid grid;
+};
+constexpr AppIcon AppIcons[] = {
+    {"znakovit-192", {192, 7, 24, 3, 3, {0, 1, 2, 3, 4, 5, 6}}},
+    {"znakovit-512", {512, 7, 64, 8, 8, {0, 1, 2, 3, 4, 5, 6}}},
+    {"znakovit-maskable-512", {512, 7, 36, 4, 118, {0, 1, 2, 3, 4, 5, 6}}},
+};
+// The cream square's corners lie (side / 2 - frame) * sqrt(2) from the centre: within
+// 0.4 * side when 25 * (side - 2 * frame)^2 <= 8 * side^2.
+constexpr bool insideSafeCircle(const IconGrid& g)
+{
+    const int inner = g.side - 2 * g.frame;
+    return 25 * inner * inner <= 8 * g.side * g.side;
+}
+static_assert(insideSafeCircle(AppIcons[2].grid));
+
+QImage drawIcon(const IconGrid& grid)
+{
+    const int side = grid.side;
+    Q_ASSERT(2 * grid.frame + grid.cells * grid.cell + (grid.cells - 1) * grid.gap == side);
+    QImage image = canvas({side, side}, 1, Frame);
+    QPainter p(&image);
+    p.fillRect(QRect(grid.frame, grid.frame, side - 2 * grid.frame, side - 2 * grid.frame), Cream);
+    for (int r = 0; r < grid.cells; ++r) {
+        for (int c = 0; c < grid.cells; ++c) {
+            const int index = grid.rows[r] * znakovit::GridSide + grid.rows[c];
+            const QRect cell(grid.frame + c * (grid.cell + grid.gap),
+                             grid.frame + r * (grid.cell + grid.gap), grid.cell, grid.cell);
+            p.fillRect(cell, White);
+            if (grid.cell >= 16) {
+                // Large enough for the letters themselves, as their pictures draw them.
+                p.setRenderHint(QPainter::Antialiasing);
+                const qreal k = grid.cell / qreal(LetterSide);
+                QPainterPath glyph = letterOutline(index, 1);
+                glyph = scaledPath(glyph, k).translated(cell.topLeft());
+                p.fillPath(glyph, letterColour(index));
+            } else {
+                // A whole-pixel bar in the letter's colour, centred in its cell.
+                const int w = grid.cell <= 6 ? 2 : 4, h = grid.cell == 4 ? 2 : grid.cell - 2;
+                const QRect mark(cell.left() + (grid.cell - w) / 2,
+                                 cell.top() + (grid.cell - h) / 2, w, h);
+                p.fillRect(mark, letterColour(index));
+            }
+        }
+    }
+    return image;
+}
+
 } // namespace
 
 QImage iconPicture(int side)
@@ -249,34 +304,15 @@ QImage iconPicture(int side)
     const IconGrid* grid = std::find_if(std::begin(Grids), std::end(Grids),
                                         [side](const IconGrid& g) { return g.side == side; });
     Q_ASSERT(grid != std::end(Grids));
-    Q_ASSERT(2 * grid->frame + grid->cells * grid->cell + (grid->cells - 1) * grid->gap == side);
-    QImage image = canvas({side, side}, 1, Frame);
-    QPainter p(&image);
-    p.fillRect(QRect(grid->frame, grid->frame, side - 2 * grid->frame, side - 2 * grid->frame),
-               Cream);
-    for (int r = 0; r < grid->cells; ++r) {
-        for (int c = 0; c < grid->cells; ++c) {
-            const int index = grid->rows[r] * znakovit::GridSide + grid->rows[c];
-            const QRect cell(grid->frame + c * (grid->cell + grid->gap),
-                             grid->frame + r * (grid->cell + grid->gap), grid->cell, grid->cell);
-            p.fillRect(cell, White);
-            if (grid->cell >= 16) {
-                // Large enough for the letters themselves, as their pictures draw them.
-                p.setRenderHint(QPainter::Antialiasing);
-                const qreal k = grid->cell / qreal(LetterSide);
-                QPainterPath glyph = letterOutline(index, 1);
-                glyph = scaledPath(glyph, k).translated(cell.topLeft());
-                p.fillPath(glyph, letterColour(index));
-            } else {
-                // A whole-pixel bar in the letter's colour, centred in its cell.
-                const int w = grid->cell <= 6 ? 2 : 4, h = grid->cell == 4 ? 2 : grid->cell - 2;
-                const QRect mark(cell.left() + (grid->cell - w) / 2,
-                                 cell.top() + (grid->cell - h) / 2, w, h);
-                p.fillRect(mark, letterColour(index));
-            }
-        }
-    }
-    return image;
+    return drawIcon(*grid);
+}
+
+QList<std::pair<QString, QImage>> appIconPictures()
+{
+    QList<std::pair<QString, QImage>> icons;
+    for (const AppIcon& icon : AppIcons)
+        icons.append({QString::fromLatin1(icon.name), drawIcon(icon.grid)});
+    return icons;
 }
 
 // ---- contact sheet ------------------------------------------------------------------------

@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QSize>
+#include <QString>
+
+#include <utility>
 
 namespace gen {
 
@@ -23,6 +27,8 @@ QImage titlePicture(int scale);
 // which: 0 the study banner (green arrow), 1 the self-test one (red), 2 the truths one (blue).
 QImage bannerPicture(int which, int scale);
 QImage iconPicture(int side);
+// The icons of the browser edition's web app manifest, each with its file name (no suffix).
+QList<std::pair<QString, QImage>> appIconPictures();
 // Every letter picture beside its name picture, the title, the banners and the icons.
 QImage contactSheet(int scale);
 
