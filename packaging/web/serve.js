@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A static server for the site, on this computer only, that sends the pre-compressed
-// .br or .gz twin of a file when the browser accepts it.
+// .br or .gz twin of a file when the browser accepts it. Every answer says "no-cache", so the
+// browser asks again each time, and so finds a new build's service worker at its next start.
 //   node serve.js [site folder] [port]      (defaults: build-web/site, 8080)
 "use strict";
 const fs = require("fs");
@@ -13,6 +14,7 @@ const types = {
     ".wasm": "application/wasm",
     ".txt": "text/plain; charset=utf-8",
     ".png": "image/png",
+    ".webmanifest": "application/manifest+json",
 };
 
 // Starts serving `root` on 127.0.0.1:`port` (0: any free port); resolves to the server.
