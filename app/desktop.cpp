@@ -2,8 +2,7 @@
 #include "app/edition.h"
 
 #include "window/desktop.h"
-
-#include <QWidget>
+#include "window/frmbukv.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +28,7 @@ bool prepareEdition()
 
 void prepareWindow() {}
 
-void showWindow(QWidget& window)
+void showWindow(frmBukv& window)
 {
     window.show();
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-class QWidget;
+class frmBukv;
 
 // What the desktop and the browser editions do differently at start, each in a file of its
 // own: app/desktop.cpp (Linux and Windows) and app/browser.cpp (WebAssembly).
@@ -11,4 +11,4 @@ bool prepareEdition();
 // After QApplication, before the window is made.
 void prepareWindow();
 // Shows the window as the edition's platform shows it.
-void showWindow(QWidget& window);
+void showWindow(frmBukv& window);

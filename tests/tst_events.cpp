@@ -19,7 +19,13 @@ private slots:
     void clickReachesHandler();
     void moveReachesHandler_data();
     void moveReachesHandler();
+    void fingerDrawsTheLines_data();
+    void fingerDrawsTheLines();
+    void tapIsAClick();
     void randomRun();
+
+private:
+    QPointingDevice* touchScreen = QTest::createTouchDevice();
 };
 
 namespace {
@@ -40,6 +46,11 @@ bool pointAt(QWidget* target)
     while (!target->underMouse() && !deadline.hasExpired())
         QTest::qWait(1);
     return target->underMouse();
+}
+
+QPoint centreOf(const QWidget* control)
+{
+    return control->geometry().center();
 }
 
 // What must hold between any two events; empty when it does.
@@ -151,6 +162,73 @@ void tst_Events::moveReachesHandler()
 // clicking it unless it already rests there, and onto a button or option before clicking
 // it, which happens only while that control is shown and enabled. The window's draws and
 // the choice of events come from one seeded source; the message box returns at once.
+// A finger drawn over the grid in the alphabet truths frames the line through each letter it
+// reaches, as the pointer does, although the letter first touched holds the touch; lifted
+// after the drag, it clicks nothing.
+void tst_Events::fingerDrawsTheLines_data()
+{
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QList<int>>("path");
+    QTest::addColumn<QList<int>>("lines"); // the row, column or diagonal framed at each letter
+    QTest::newRow("rows, down a column") << 0 << QList<int>{3, 10, 17} << QList<int>{0, 1, 2};
+    QTest::newRow("columns, along a row") << 1 << QList<int>{21, 22, 23} << QList<int>{7, 8, 9};
+    QTest::newRow("diagonals, main then anti")
+        << 2 << QList<int>{0, 8, 12} << QList<int>{14, 14, 15};
+}
+
+void tst_Events::fingerDrawsTheLines()
+{
+    QFETCH(int, option);
+    QFETCH(QList<int>, path);
+    QFETCH(QList<int>, lines);
+
+    Rig rig;
+    rig.scripted = false;
+    QVERIFY(show(rig.w));
+    QTest::mouseClick(rig.w.cmdAzbIst, Qt::LeftButton);
+    QTest::mouseClick(rig.w.optDirect[std::size_t(option)], Qt::LeftButton);
+    QCOMPARE(rig.w.AzbIst, false);
+    int clicks = 0;
+    for (Image* letter : rig.w.imgBukv)
+        connect(letter, &Image::Click, this, [&clicks] { ++clicks; });
+
+    for (qsizetype step = 0; step < path.size(); ++step) {
+        const QPoint at = centreOf(rig.w.imgBukv[std::size_t(path[step])]);
+        if (step == 0)
+            QTest::touchEvent(&rig.w, touchScreen).press(0, at, &rig.w);
+        else
+            QTest::touchEvent(&rig.w, touchScreen).move(0, at, &rig.w);
+        const znakovit::AzbIstLine& line = znakovit::AzbIstLines[std::size_t(lines[step])];
+        QCOMPARE(framedLetters(rig.w), membersOf(line));
+        QCOMPARE(rig.w.lblAzbIst->text(), line.text());
+    }
+    QTest::touchEvent(&rig.w, touchScreen)
+        .release(0, centreOf(rig.w.imgBukv[std::size_t(path.last())]), &rig.w);
+    QCOMPARE(clicks, 0);
+    QCOMPARE(framedLetters(rig.w), membersOf(znakovit::AzbIstLines[std::size_t(lines.last())]));
+}
+
+// A tap studies the letter as a click does; a finger drawn to another letter and lifted there
+// studies neither.
+void tst_Events::tapIsAClick()
+{
+    Rig rig;
+    rig.scripted = false;
+    QVERIFY(show(rig.w));
+    const QPoint five = centreOf(rig.w.imgBukv[5]), six = centreOf(rig.w.imgBukv[6]);
+    QTest::touchEvent(&rig.w, touchScreen).press(0, five, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen).release(0, five, &rig.w);
+    QCOMPARE(framedLetters(rig.w), QList<int>{5});
+    QCOMPARE(namesShown(rig.w), QList<int>{5});
+    QCOMPARE(rig.w.lblNum->text(), rig.w.imgBukv[5]->toolTip());
+
+    QTest::touchEvent(&rig.w, touchScreen).press(0, five, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen).move(0, six, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen).release(0, six, &rig.w);
+    QCOMPARE(framedLetters(rig.w), QList<int>{5});
+    QCOMPARE(rig.w.Last, 5);
+}
+
 void tst_Events::randomRun()
 {
     constexpr int Events = 20000;

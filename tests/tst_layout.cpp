@@ -12,6 +12,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "testsupport.h"
+
 using namespace znakovit;
 
 namespace {
@@ -69,6 +71,12 @@ private slots:
     void accessKeys();
     void denseScreens();
     void screenReaders();
+    void pageFit_data();
+    void pageFit();
+    void portrait();
+    void portraitTextsFit();
+    void turnKeepsWhatIsShown_data();
+    void turnKeepsWhatIsShown();
 };
 
 void tst_layout::cleanup()
@@ -500,6 +508,163 @@ void tst_layout::screenReaders()
              QStringLiteral("Выберите буквицу, отвечающую образу:"));
     QCOMPARE(w.imgChoose3->accessibleName(), QStringLiteral("Выберите Азбучную Истину"));
     QVERIFY(w.imgWhat[40]->accessibleName().contains(QStringLiteral("Єнъ (е-носов.)")));
+}
+
+// Which arrangement a page gets, and at what scale: always the whole window, never larger
+// than its own size in the desktop's arrangement.
+void tst_layout::pageFit_data()
+{
+    QTest::addColumn<QSizeF>("page");
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("desktop browser") << QSizeF(1280, 720) << false << 1.0;
+    QTest::newRow("the window's own size") << QSizeF(1190, 552) << false << 1.0;
+    QTest::newRow("tall, but as wide as the window") << QSizeF(1300, 1400) << false << 1.0;
+    QTest::newRow("phone on its side") << QSizeF(844, 390) << false << 390.0 / 552;
+    QTest::newRow("tablet on its side") << QSizeF(1180, 820) << false << 1180.0 / 1190;
+    QTest::newRow("square") << QSizeF(600, 600) << false << 600.0 / 1190;
+    QTest::newRow("too small for anything") << QSizeF(320, 240) << false << 320.0 / 1190;
+    QTest::newRow("phone upright") << QSizeF(390, 844) << true << 844.0 / 929;
+    QTest::newRow("narrow phone upright") << QSizeF(360, 800) << true << 800.0 / 929;
+    QTest::newRow("tablet upright") << QSizeF(820, 1180) << true << 1180.0 / 929;
+}
+
+void tst_layout::pageFit()
+{
+    QFETCH(QSizeF, page);
+    QFETCH(bool, portrait);
+    QFETCH(qreal, scale);
+    const PageFit fit = fitToPage(page);
+    QCOMPARE(fit.arrangement == Arrangement::Portrait, portrait);
+    QCOMPARE(fit.scale, scale);
+    const QSizeF drawn = QSizeF(layoutSize(fit.arrangement)) * fit.scale;
+    QVERIFY(drawn.width() <= page.width() + 1e-9 && drawn.height() <= page.height() + 1e-9);
+    // A letter on a phone held upright is at least 44 CSS pixels square.
+    if (QTest::currentDataTag() == QByteArray("phone upright"))
+        QVERIFY(50 * fit.scale >= 44);
+}
+
+// The portrait arrangement: everything inside the window, nothing on top of anything else,
+// the grid at full width, the pictures smaller and still sharp.
+void tst_layout::portrait()
+{
+    frmBukv w(quietServices());
+    w.arrange(Arrangement::Portrait);
+    w.imgWhat[44]->show();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect window(QPoint(), layoutSize(Arrangement::Portrait));
+    QCOMPARE(w.size(), window.size());
+    QVERIFY(window.width() < window.height());
+
+    const QRect grid = w.imgBukv[0]->geometry().united(w.imgBukv[48]->geometry());
+    QCOMPARE(grid.size(), QSize(386, 386));
+    QCOMPARE(window.width() - grid.width(), 2 * grid.left());
+    QVERIFY(w.Shape1->geometry().contains(grid));
+    for (int i = 0; i < LetterCount; ++i)
+        QCOMPARE(w.imgBukv[std::size_t(i)]->geometry(),
+                 QRect(grid.left() + 56 * (i % 7), grid.top() + 56 * (i / 7), 50, 50));
+
+    // Top to bottom, each clear of the next.
+    const QRect banner = w.imgChoose->geometry();
+    const QList<QWidget*> column{w.imgTitle,     w.lblNum,   w.Shape1,   w.imgChoose,
+                                 w.optDirect[0], w.lblObraz, w.cmdAzbIst};
+    for (qsizetype i = 0; i + 1 < column.size(); ++i)
+        QVERIFY2(column[i]->geometry().bottom() < column[i + 1]->geometry().top(),
+                 qPrintable(column[i]->objectName()));
+    for (const QWidget* control : w.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (control != w.lstMix && control != w.lstMix2)
+            QVERIFY2(window.contains(control->geometry()), qPrintable(control->objectName()));
+    QVERIFY(!w.cmdAzbIst->geometry().intersects(w.cmdCheck->geometry()));
+    for (int k = 0; k + 1 < 3; ++k)
+        QVERIFY(!w.optDirect[std::size_t(k)]->geometry().intersects(
+            w.optDirect[std::size_t(k + 1)]->geometry()));
+    QCOMPARE(w.lblAzbIst->geometry(), w.lblObraz->geometry());
+    QCOMPARE(w.imgChoose2->geometry(), banner);
+    QCOMPARE(w.imgChoose3->geometry(), banner);
+
+    // Pictures drawn smaller, each at the share of its size the title has, from enough pixels.
+    const qreal share = qreal(w.imgTitle->width()) / QImage(w.imgTitle->picture()).width();
+    QCOMPARE(w.imgTitle->width(), grid.width());
+    for (int i = 0; i < LetterCount; ++i) {
+        const Image* name = w.imgWhat[std::size_t(i)];
+        QCOMPARE(name->geometry().size(),
+                 (QSizeF(QImage(name->picture()).size()) * share).toSize());
+        QVERIFY(banner.contains(name->geometry()));
+    }
+    const qreal ratio = w.devicePixelRatioF();
+    for (const Image* picture : {w.imgTitle, w.imgChoose, w.imgWhat[44]}) {
+        const QPixmap pixmap = picture->pixmap();
+        QCOMPARE(pixmap.devicePixelRatio(), ratio);
+        QCOMPARE(pixmap.size(), (QSizeF(picture->size()) * ratio).toSize());
+    }
+    w.hide();
+}
+
+// The texts upright are as large as on the desktop: the captions fit their buttons, and the
+// longest meanings and every sentence of the truths fit the text area whole.
+void tst_layout::portraitTextsFit()
+{
+    frmBukv w(quietServices());
+    w.arrange(Arrangement::Portrait);
+    const QList<std::pair<QPushButton*, QString>> captions{
+        {w.cmdAzbIst, QStringLiteral("К Азбучным &Истинам")},
+        {w.cmdAzbIst, QStringLiteral("Назад к &Буквице")},
+        {w.cmdCheck, QStringLiteral("&Провериться")}};
+    for (const auto& [button, caption] : captions) {
+        button->setText(caption);
+        QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(caption));
+    }
+    const QFontMetrics metrics(w.lblObraz->font());
+    const QRect area(QPoint(), w.lblObraz->contentsRect().size());
+    QStringList texts;
+    for (int i = 0; i < LetterCount; ++i)
+        texts << meanings(i);
+    for (const znakovit::AzbIstLine& line : znakovit::AzbIstLines)
+        texts << line.text();
+    for (const QString& text : texts)
+        QVERIFY2(metrics.boundingRect(area, Qt::TextWordWrap, text).height() <= area.height(),
+                 qPrintable(text));
+}
+
+// A turn of the device arranges the window anew and keeps all it shows; turned back, every
+// control stands where the desktop's arrangement has it.
+void tst_layout::turnKeepsWhatIsShown_data()
+{
+    QTest::addColumn<int>("activity");
+    QTest::newRow("a studied letter") << 0;
+    QTest::newRow("a waiting question") << 1;
+    QTest::newRow("a line of the truths") << 2;
+}
+
+void tst_layout::turnKeepsWhatIsShown()
+{
+    QFETCH(int, activity);
+    testsupport::Rig rig;
+    rig.scripted = false;
+    frmBukv& w = rig.w;
+    frmBukv fresh(quietServices());
+    w.imgBukv_Click(12);
+    if (activity == 1)
+        w.cmdCheck_Click();
+    if (activity == 2) {
+        w.cmdAzbIst_Click();
+        w.optDirect[1]->setChecked(true);
+        w.imgBukv_MouseMove(30);
+    }
+    const testsupport::Look before = testsupport::Look::of(w);
+    w.arrange(Arrangement::Portrait);
+    COMPARE_LOOK(testsupport::Look::of(w), before);
+    w.arrange(Arrangement::Desktop);
+    COMPARE_LOOK(testsupport::Look::of(w), before);
+    QCOMPARE(w.size(), fresh.size());
+    for (const QWidget* control : fresh.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const auto* same = w.findChild<QWidget*>(control->objectName());
+        QVERIFY(same);
+        QCOMPARE(same->geometry(), control->geometry());
+    }
+    for (const Image* name : w.imgWhat)
+        QCOMPARE(name->pictureScale(), 1.0);
 }
 
 QTEST_MAIN(tst_layout)

@@ -22,14 +22,6 @@ bool unseen(const frmBukv* window, const QObject* control)
     return control == window->lstMix || control == window->lstMix2 || control == window->Shape1;
 }
 
-// Whether an assistive action on the control may run now. As for the mouse and the keys:
-// only on a control that is on show and enabled, in a window that no modal box blocks.
-bool canAct(const QWidget* control)
-{
-    const QWidget* modal = QApplication::activeModalWidget();
-    return control->isVisible() && control->isEnabled() && (!modal || modal == control->window());
-}
-
 class WindowAccessible : public QAccessibleWidget
 {
 public:

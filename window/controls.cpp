@@ -21,6 +21,12 @@ QColor toQColor(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+bool canAct(const QWidget* control)
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    return control->isVisible() && control->isEnabled() && (!modal || modal == control->window());
+}
+
 namespace {
 
 void readAsPng(QImageReader& reader)
@@ -73,16 +79,50 @@ QSize Image::pictureSize() const
     return pngSize(path_);
 }
 
+void Image::setPictureScale(qreal scale)
+{
+    if (scale == scale_ && (!loaded_ || devicePixelRatioF() == loadedRatio_))
+        return;
+    scale_ = scale;
+    loaded_ = false;
+    if (isVisible())
+        loadPicture();
+}
+
+namespace {
+
+QString twinOf(const QString& path)
+{
+    QString twin = path;
+    twin.insert(twin.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+    return twin;
+}
+
+} // namespace
+
 void Image::loadPicture()
 {
     if (loaded_ || path_.isEmpty())
         return;
     loaded_ = true;
+    const qreal ratio = devicePixelRatioF();
+    loadedRatio_ = ratio;
+    if (scale_ != 1.0) {
+        // Drawn smaller than its own size: the twin, smoothed down to the very device pixels
+        // it covers, so that nothing is scaled again as it is drawn.
+        QPixmap source = readPng(twinOf(path_));
+        if (source.isNull())
+            source = readPng(path_);
+        const QSize shown = (QSizeF(pictureSize()) * scale_).toSize();
+        QPixmap sharp = source.scaled((QSizeF(shown) * ratio).toSize(), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+        sharp.setDevicePixelRatio(ratio);
+        setPixmap(sharp);
+        return;
+    }
     // On a denser screen the twin drawn at twice the size keeps the picture sharp.
-    if (devicePixelRatioF() > 1.0) {
-        QString twin = path_;
-        twin.insert(twin.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
-        QPixmap sharp = readPng(twin);
+    if (ratio > 1.0) {
+        QPixmap sharp = readPng(twinOf(path_));
         if (!sharp.isNull()) {
             sharp.setDevicePixelRatio(2.0);
             setPixmap(sharp);

@@ -12,6 +12,11 @@
 inline constexpr quint32 ButtonFace = 0x8000000F;
 QColor toQColor(quint32 bgr);
 
+// Whether an input that Qt gives a path of its own (an assistive action, a touch) may act on
+// the control now. As for the mouse and the keys: only on a control that is on show and
+// enabled, in a window that no modal box blocks.
+bool canAct(const QWidget* control);
+
 // Border styles of a picture: a framed letter shows a thin border.
 inline constexpr int Unframed = 0;
 inline constexpr int Framed = 1;
@@ -44,6 +49,10 @@ public:
     void setPicture(const QString& path);
     QString picture() const { return path_; }
     QSize pictureSize() const;
+    // Draws the picture at this share of its own size (1: its own size), sharp on the screen's
+    // pixels; drawn again for a screen of another density.
+    void setPictureScale(qreal scale);
+    qreal pictureScale() const { return scale_; }
 
     void setBorderStyle(int style);
     int borderStyle() const { return borderStyle_; }
@@ -67,6 +76,8 @@ private:
     int borderStyle_ = 0;
     bool pressed_ = false;
     bool loaded_ = false;
+    qreal scale_ = 1.0;
+    qreal loadedRatio_ = 0.0;
     QString path_;
 };
 

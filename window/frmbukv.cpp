@@ -2,6 +2,7 @@
 #include "window/frmbukv.h"
 
 #include "window/accessibility.h"
+#include "window/touch.h"
 
 #include <QPalette>
 
@@ -11,6 +12,7 @@ frmBukv::frmBukv(Services services, QWidget* parent)
     installAccessibility();
     createControls();
     connectEvents();
+    new TouchOnLetters(this);
     Form_Load();
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "content/letters.h"
+#include "window/arrangement.h"
 #include "window/controls.h"
 #include "window/services.h"
 
@@ -63,11 +64,16 @@ public:
     void cmdAzbIst_Click();
     void optDirect_Click(int Index);
 
+    // Stands the same controls as the arrangement has them, keeping all they show.
+    void arrange(Arrangement arrangement);
+    Arrangement arrangement() const { return arrangement_; }
+
 protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
     void createControls();
+    void placeControls();
     void connectEvents();
     void answer(int Index);
     void closeSelfTest();
@@ -75,4 +81,5 @@ private:
 
     Services services_;
     QButtonGroup* directions_ = nullptr;
+    Arrangement arrangement_ = Arrangement::Desktop;
 };

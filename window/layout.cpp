@@ -3,6 +3,7 @@
 // overlap and how the user's events reach the handlers.
 #include "window/frmbukv.h"
 
+#include "window/arrangement.h"
 #include "window/desktop.h"
 #include "window/placement.h"
 
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <span>
 #include <string_view>
 
 namespace {
@@ -25,9 +27,19 @@ struct Place
     int left, top, width, height; // twips
 };
 
-// Every control of fixed size, in twips from the top-left corner of the client area.
+// One arrangement of the window: where each control of fixed size stands, in twips from the
+// top-left corner of the client area; where the letter grid and the name pictures start; and
+// at what share of their own size the title, the banners and the name pictures are drawn.
+struct Table
+{
+    std::span<const Place> places;
+    int gridLeft, gridTop;
+    int nameLeft, nameTop;
+    qreal pictureScale;
+};
+
 // clang-format off
-constexpr Place Places[] = {
+constexpr Place DesktopPlaces[] = {
     {"frmBukv",      0,     0,     17850, 8280},
     {"imgTitle",     3960,  600,   10125, 840},
     {"lblNum",       720,   1320,  3855,  375},
@@ -45,28 +57,57 @@ constexpr Place Places[] = {
     {"lstMix",       16800, -2520, 3615,  3210},
     {"lstMix2",      17040, -2640, 3615,  3210},
 };
+
+// Upright: the title across the top, the number, the grid at full width, the banner with the
+// name pictures drawn smaller, the options under it, the text tall enough for the longest
+// meanings at this width, and the two buttons side by side.
+constexpr Place PortraitPlaces[] = {
+    {"frmBukv",      0,     0,     6030,  13935},
+    {"imgTitle",     120,   90,    5790,  480},
+    {"lblNum",       120,   600,   3855,  375},
+    {"Shape1",       0,     990,   6015,  6015},
+    {"imgChoose",    120,   7065,  5760,  765},
+    {"imgChoose2",   120,   7065,  5760,  765},
+    {"imgChoose3",   120,   7065,  5760,  765},
+    {"optDirect(0)", 120,   7875,  2055,  270},
+    {"optDirect(1)", 2235,  7875,  1815,  270},
+    {"optDirect(2)", 4110,  7875,  1815,  270},
+    {"lblObraz",     60,    8205,  5910,  4800},
+    {"lblAzbIst",    60,    8205,  5910,  4800},
+    {"cmdAzbIst",    120,   13065, 3390,  780},
+    {"cmdCheck",     3630,  13065, 2280,  780},
+    {"lstMix",       16800, -2520, 3615,  3210},
+    {"lstMix2",      17040, -2640, 3615,  3210},
+};
 // clang-format on
 
-// The letter grid: letter i at column i % 7, row i / 7.
-constexpr int GridLeft = 720, GridTop = 1920, CellPitch = 840, CellSize = 750;
-// The name pictures' top-left corner; each is shown at its own size.
-constexpr int NameLeft = 7320, NameTop = 2160;
+constexpr Table DesktopTable{DesktopPlaces, 720, 1920, 7320, 2160, 1.0};
+// The pictures at the title's share: 675 pixels wide there, 386 here, the grid's width.
+constexpr Table PortraitTable{PortraitPlaces, 120, 1110, 255, 7200, 386.0 / 675.0};
+
+constexpr const Table& tableOf(Arrangement arrangement)
+{
+    return arrangement == Arrangement::Portrait ? PortraitTable : DesktopTable;
+}
+
+// The letter grid: letter i at column i % 7, row i / 7, in either arrangement.
+constexpr int CellPitch = 840, CellSize = 750;
 
 constexpr quint32 Grey = 0x00808080, DarkBlue = 0x00C00000;
 constexpr quint32 PaleYellow = 0x00C0FFFF;
 constexpr int ShapeBorderWidth = 3;
 
-constexpr const Place& placeOf(std::string_view name)
+constexpr const Place& placeOf(const Table& table, std::string_view name)
 {
-    for (const Place& place : Places)
+    for (const Place& place : table.places)
         if (place.name == name)
             return place;
     throw "no such control";
 }
 
-QRect rectOf(std::string_view name)
+QRect rectOf(const Table& table, std::string_view name)
 {
-    const Place& p = placeOf(name);
+    const Place& p = placeOf(table, name);
     return toPixels(p.left, p.top, p.width, p.height);
 }
 
@@ -125,7 +166,7 @@ void frmBukv::createControls()
     for (int size : {16, 24, 32, 48, 64})
         icon.addPixmap(readPng(QStringLiteral(":/pictures/icon_%1.png").arg(size)));
     setWindowIcon(icon);
-    placeWindow(this, rectOf("frmBukv").size());
+    placeWindow(this, layoutSize(Arrangement::Desktop));
 
     const auto named = [](QWidget* control, const QString& name) {
         control->setObjectName(name);
@@ -140,23 +181,18 @@ void frmBukv::createControls()
     const auto banner = [&](const char* name, const char* stem, const QString& text) {
         Image* image = picture(-1, QLatin1String(name),
                                QStringLiteral(":/pictures/%1.png").arg(QLatin1String(stem)));
-        image->setGeometry(rectOf(name));
         image->setAccessibleName(text);
         return image;
     };
     const auto label = [&](const char* name, const QFont& font, quint32 colour) {
         auto* text = new Label(this);
         named(text, QLatin1String(name));
-        text->setGeometry(rectOf(name));
         text->setFont(font);
         text->setForeColor(colour);
         return text;
     };
     const auto nameOf = [&](int i) {
         Image* image = picture(i, QStringLiteral("imgWhat(%1)").arg(i), picturePath("what", i));
-        const QSize size = image->pictureSize();
-        image->setGeometry(
-            QRect(QPoint(toPixels(NameLeft), toPixels(NameTop)), size.isValid() ? size : QSize()));
         image->setAccessibleName(toQString(Letters[std::size_t(i)].glyph) + QStringLiteral(" – ") +
                                  nameText(Letters[std::size_t(i)]));
         image->hide();
@@ -166,9 +202,6 @@ void frmBukv::createControls()
     // Controls are created from the back to the front: each lies in front of those before it.
     for (int i = 0; i < LetterCount; ++i) {
         Image* letter = picture(i, QStringLiteral("imgBukv(%1)").arg(i), picturePath("bukv", i));
-        const int row = i / GridSide, column = i % GridSide;
-        letter->setGeometry(
-            toPixels(GridLeft + CellPitch * column, GridTop + CellPitch * row, CellSize, CellSize));
         letter->setToolTip(toolTipText(i));
         letter->setAccessibleName(toQString(Letters[std::size_t(i)].name));
         letter->setAccessibleDescription(toolTipText(i));
@@ -187,7 +220,6 @@ void frmBukv::createControls()
     imgChoose2->hide();
     Shape1 = new Shape(PaleYellow, ShapeBorderWidth, this);
     named(Shape1, QStringLiteral("Shape1"));
-    Shape1->setGeometry(rectOf("Shape1"));
     lblNum = label("lblNum", arial(15.75), Grey);
     imgChoose3 = banner("imgChoose3", "choose3", QStringLiteral("Выберите Азбучную Истину"));
     imgChoose3->hide();
@@ -197,7 +229,6 @@ void frmBukv::createControls()
     const auto button = [&](const char* name, const QString& caption, const QString& tip) {
         auto* push = new QPushButton(caption, this);
         named(push, QLatin1String(name));
-        push->setGeometry(rectOf(name));
         push->setFont(arial(15.75));
         push->setToolTip(tip);
         push->setAutoDefault(false);
@@ -206,7 +237,6 @@ void frmBukv::createControls()
     const auto list = [&](const char* name) {
         auto* items = new QListWidget(this);
         named(items, QLatin1String(name));
-        items->setGeometry(rectOf(name));
         items->setSortingEnabled(false);
         items->setFocusPolicy(Qt::NoFocus);
         items->hide();
@@ -226,13 +256,13 @@ void frmBukv::createControls()
         const QString name = QStringLiteral("optDirect(%1)").arg(k);
         auto* option = new QRadioButton(captions[k], this);
         named(option, name);
-        option->setGeometry(rectOf(name.toStdString()));
         option->setFont(arial(12));
         option->hide();
         directions_->addButton(option, k);
         optDirect[std::size_t(k)] = option;
     }
     optDirect[0]->setChecked(true);
+    placeControls();
 
     setTabOrder(cmdAzbIst, cmdCheck);
     setTabOrder(cmdCheck, optDirect[0]);
@@ -260,6 +290,59 @@ bool frmBukv::focusNextPrevChild(bool next)
     const auto target = at < 0 ? (next ? 0 : count - 1) : (at + (next ? 1 : count - 1)) % count;
     stops[target]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+// Puts every control where the arrangement in force has it. Only places and the pictures'
+// drawn sizes change: what each control shows stays, and so does the state of the window.
+void frmBukv::placeControls()
+{
+    const Table& table = tableOf(arrangement_);
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const std::string name = control->objectName().toStdString();
+        if (std::any_of(table.places.begin(), table.places.end(),
+                        [&](const Place& place) { return place.name == name; }))
+            control->setGeometry(rectOf(table, name));
+    }
+    for (Image* picture : {imgTitle, imgChoose, imgChoose2, imgChoose3})
+        picture->setPictureScale(table.pictureScale);
+    for (int i = 0; i < LetterCount; ++i) {
+        const int row = i / GridSide, column = i % GridSide;
+        imgBukv[std::size_t(i)]->setGeometry(toPixels(table.gridLeft + CellPitch * column,
+                                                      table.gridTop + CellPitch * row, CellSize,
+                                                      CellSize));
+        Image* name = imgWhat[std::size_t(i)];
+        name->setPictureScale(table.pictureScale);
+        const QSize size = name->pictureSize();
+        name->setGeometry(
+            QRect(QPoint(toPixels(table.nameLeft), toPixels(table.nameTop)),
+                  size.isValid() ? (QSizeF(size) * table.pictureScale).toSize() : QSize()));
+    }
+}
+
+void frmBukv::arrange(Arrangement arrangement)
+{
+    arrangement_ = arrangement;
+    placeControls();
+    resizeLayout(this, layoutSize(arrangement));
+}
+
+QSize layoutSize(Arrangement arrangement)
+{
+    return rectOf(tableOf(arrangement), "frmBukv").size();
+}
+
+PageFit fitToPage(QSizeF page)
+{
+    if (page.isEmpty())
+        return {Arrangement::Desktop, 1.0};
+    const QSizeF desktop = layoutSize(Arrangement::Desktop);
+    const bool upright = page.height() > page.width() && page.width() < desktop.width();
+    const Arrangement arrangement = upright ? Arrangement::Portrait : Arrangement::Desktop;
+    const QSizeF size = layoutSize(arrangement);
+    const qreal fits = std::min(page.width() / size.width(), page.height() / size.height());
+    // The desktop's window is never drawn larger than its own size; the portrait one grows to
+    // fill a tall page, as on a tablet held upright.
+    return {arrangement, upright ? fits : std::min(1.0, fits)};
 }
 
 void frmBukv::connectEvents()

@@ -33,6 +33,25 @@ void placeWindow(QWidget* window, QSize layoutSize)
     });
 }
 
+void resizeLayout(QWidget* window, QSize layoutSize)
+{
+    // The centring knows of the new layout before the window's size changes, so that a resize
+    // on the way already centres the new layout, not the old one.
+    auto* centring = window->findChild<LayoutCentring*>(QString(), Qt::FindDirectChildrenOnly);
+    if (centring)
+        centring->setLayoutSize(layoutSize);
+    if (honoursFixedSize())
+        window->setFixedSize(layoutSize);
+    else if (window->windowState() & Enlarged)
+        // It fills the screen, which the page has made large enough; a least size would only
+        // have the window resized, and so no longer fill the screen, while the screen changes.
+        window->setMinimumSize(QSize());
+    else
+        window->setMinimumSize(layoutSize);
+    if (centring)
+        centring->centre();
+}
+
 void placeBox(QWidget* box, QWidget* over)
 {
     new Centring(box, [over] { return over->frameGeometry(); });
@@ -126,18 +145,28 @@ LayoutCentring::LayoutCentring(QWidget* window, QSize layoutSize)
     window_->installEventFilter(this);
 }
 
+void LayoutCentring::setLayoutSize(QSize layoutSize)
+{
+    layoutSize_ = layoutSize;
+    offset_ = QPoint();
+}
+
 bool LayoutCentring::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != window_ || event->type() != QEvent::Resize)
-        return false;
+    if (watched == window_ && event->type() == QEvent::Resize)
+        centre();
+    return false;
+}
+
+void LayoutCentring::centre()
+{
     const QSize room = window_->size() - layoutSize_;
     const QPoint offset(std::max(0, room.width() / 2), std::max(0, room.height() / 2));
     const QPoint by = offset - offset_;
     if (by.isNull())
-        return false;
+        return;
     offset_ = offset;
     for (QObject* child : window_->children())
         if (auto* control = qobject_cast<QWidget*>(child); control && !control->isWindow())
             control->move(control->pos() + by);
-    return false;
 }

@@ -18,6 +18,10 @@ class QWidget;
 // window grows as it is told and its layout stays whole, centred in the larger window.
 void placeWindow(QWidget* window, QSize layoutSize);
 
+// Gives the window a layout of another size: its fixed size where the platform keeps one,
+// else its least size, with the layout centred in the window as before.
+void resizeLayout(QWidget* window, QSize layoutSize);
+
 // Centres a box over the window it belongs to when the box is first shown.
 void placeBox(QWidget* box, QWidget* over);
 
@@ -73,6 +77,11 @@ class LayoutCentring : public QObject
     Q_OBJECT
 public:
     LayoutCentring(QWidget* window, QSize layoutSize);
+
+    // For controls just placed anew from the window's top-left corner; centre() then centres
+    // them in the window as it is.
+    void setLayoutSize(QSize layoutSize);
+    void centre();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,6 +9,9 @@ qt_add_resources(znakovit browser_fonts
     FILES "${ZNAKOVIT_WEB_FONTS}/LiberationSans-Regular.ttf"
           "${ZNAKOVIT_WEB_FONTS}/LiberationSerif-Regular.ttf")
 
+# The page's size sets the scale of the window's screen, through Qt's private API.
+target_link_libraries(znakovit PRIVATE Qt6::GuiPrivate)
+
 # A small download: everything compiled for size into LLVM bitcode, optimised as a whole
 # at the final link together with the equally built Qt.
 foreach(target znakovit_content znakovit_core znakovit)
