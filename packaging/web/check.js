@@ -18,11 +18,11 @@
 //   node check.js <site> <screenshot before> <screenshot after> [loads]
 // Needs nothing but Node.js and Chromium (CHROMIUM=path overrides /usr/bin/chromium).
 "use strict";
-const { execFileSync, spawn } = require("child_process");
+const { execFileSync } = require("child_process");
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
-const zlib = require("zlib");
+const { launchChromium, decodePng, median, sleep } = require("./devtools.js");
 const { serve } = require("./serve.js");
 
 const [siteArg, beforePng, afterPng, loadsArg] = process.argv.slice(2);
@@ -34,8 +34,7 @@ if (!siteArg || !beforePng || !afterPng) {
 const loads = Number(loadsArg || 5);
 const pictures = path.join(__dirname, "..", "..", "assets", "pictures");
 
-let chromium;
-let profile;
+let devtools;
 const scratch = []; // folders to remove at the end
 const fail = (message) => {
     console.error("browser check: " + message);
@@ -43,119 +42,24 @@ const fail = (message) => {
     finish();
 };
 let finishing = false;
-function finish() {
+async function finish() {
     if (finishing)
         return;
     finishing = true;
-    // The profile goes once Chromium has ended, since it writes there up to its end.
-    const removeProfile = () => {
-        for (const folder of [...scratch, profile].filter(Boolean)) {
-            try {
-                fs.rmSync(folder, { recursive: true, force: true, maxRetries: 20 });
-            } catch (error) {
-                console.error(`browser check: ${folder} left behind: ${error.message}`);
-            }
+    if (devtools)
+        await devtools.close();
+    for (const folder of scratch) {
+        try {
+            fs.rmSync(folder, { recursive: true, force: true, maxRetries: 20 });
+        } catch (error) {
+            console.error(`browser check: ${folder} left behind: ${error.message}`);
         }
-        process.exit();
-    };
-    if (chromium && chromium.exitCode === null && chromium.signalCode === null) {
-        chromium.removeAllListeners("exit");
-        chromium.once("exit", removeProfile);
-        // Chromium and its helper processes, which write to the profile too: its whole group.
-        process.kill(-chromium.pid, "SIGKILL");
-        setTimeout(removeProfile, 5000);
-    } else {
-        removeProfile();
     }
+    process.exit();
 }
+
 // The whole check is bounded: a page that never draws must not hang CI.
 setTimeout(() => fail("timed out after 420 s"), 420000);
-
-// The DevTools protocol over a pipe: JSON messages, each ended by a zero byte.
-class DevTools {
-    constructor(input, output) {
-        this.input = input;
-        this.next = 1;
-        this.pending = new Map();
-        this.listeners = [];
-        let buffered = "";
-        output.on("data", (chunk) => {
-            buffered += chunk.toString("utf8");
-            let end;
-            while ((end = buffered.indexOf("\0")) >= 0) {
-                const message = JSON.parse(buffered.slice(0, end));
-                buffered = buffered.slice(end + 1);
-                if (message.id && this.pending.has(message.id)) {
-                    const { resolve, reject, method } = this.pending.get(message.id);
-                    this.pending.delete(message.id);
-                    if (message.error)
-                        reject(new Error(`${method}: ${message.error.message}`));
-                    else
-                        resolve(message.result);
-                } else {
-                    for (const listener of this.listeners)
-                        listener(message);
-                }
-            }
-        });
-    }
-    send(method, params = {}, sessionId = undefined) {
-        const id = this.next++;
-        this.input.write(JSON.stringify({ id, method, params, sessionId }) + "\0");
-        return new Promise((resolve, reject) => this.pending.set(id, { resolve, reject, method }));
-    }
-}
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
-// Decodes an 8-bit RGB or RGBA PNG, as Chromium and the picture generator write them.
-function decodePng(bytes) {
-    let width, height, channels;
-    const data = [];
-    for (let at = 8; at < bytes.length;) {
-        const length = bytes.readUInt32BE(at);
-        const type = bytes.toString("latin1", at + 4, at + 8);
-        const body = bytes.subarray(at + 8, at + 8 + length);
-        if (type === "IHDR") {
-            width = body.readUInt32BE(0);
-            height = body.readUInt32BE(4);
-            const colour = body[9];
-            if (body[8] !== 8 || (colour !== 2 && colour !== 6) || body[12] !== 0)
-                throw new Error("only 8-bit RGB or RGBA PNG without interlacing");
-            channels = colour === 6 ? 4 : 3;
-        } else if (type === "IDAT") {
-            data.push(body);
-        }
-        at += 12 + length;
-    }
-    const raw = zlib.inflateSync(Buffer.concat(data));
-    const stride = width * channels;
-    const pixels = Buffer.alloc(height * stride);
-    for (let y = 0; y < height; ++y) {
-        const filter = raw[y * (stride + 1)];
-        const line = raw.subarray(y * (stride + 1) + 1, (y + 1) * (stride + 1));
-        for (let i = 0; i < stride; ++i) {
-            const left = i >= channels ? pixels[y * stride + i - channels] : 0;
-            const up = y > 0 ? pixels[(y - 1) * stride + i] : 0;
-            const corner = y > 0 && i >= channels ? pixels[(y - 1) * stride + i - channels] : 0;
-            let value = line[i];
-            if (filter === 1) value += left;
-            else if (filter === 2) value += up;
-            else if (filter === 3) value += (left + up) >> 1;
-            else if (filter === 4) {
-                const p = left + up - corner;
-                const pa = Math.abs(p - left), pb = Math.abs(p - up), pc = Math.abs(p - corner);
-                value += pa <= pb && pa <= pc ? left : pb <= pc ? up : corner;
-            }
-            pixels[y * stride + i] = value & 0xff;
-        }
-    }
-    const rgb = (x, y) => {
-        const at = y * stride + x * channels;
-        return [pixels[at], pixels[at + 1], pixels[at + 2]];
-    };
-    return { width, height, rgb };
-}
 
 // The mean difference per colour channel (0..255) between a picture and the part of the
 // screenshot that shows it, the area {x, y, w, h} in screenshot pixels. Both are averaged
@@ -226,24 +130,8 @@ function framedLetters(screenshot, view) {
     return framed;
 }
 
-const median = (values) => {
-    const sorted = [...values].sort((a, b) => a - b);
-    const middle = sorted.length >> 1;
-    return sorted.length % 2 ? sorted[middle] : (sorted[middle - 1] + sorted[middle]) / 2;
-};
-
-// Starts Chromium on a fresh, empty profile and speaks to it through a pipe.
-function launch() {
-    profile = fs.mkdtempSync(path.join(os.tmpdir(), "znakovit-chromium-"));
-    chromium = spawn(process.env.CHROMIUM || "/usr/bin/chromium", [
-        "--headless", "--no-sandbox", "--disable-gpu", "--use-angle=swiftshader",
-        "--disable-quic", "--no-first-run", "--disable-background-networking",
-        "--disable-component-update", "--disable-sync", "--disable-extensions",
-        "--remote-debugging-pipe", `--user-data-dir=${profile}`, "about:blank",
-    ], { stdio: ["ignore", "ignore", "ignore", "pipe", "pipe"], detached: true });
-    chromium.on("exit", (code) => fail(`Chromium ended (${code})`));
-    return new DevTools(chromium.stdio[3], chromium.stdio[4]);
-}
+// Chromium on a fresh profile, for the whole check.
+const launch = () => (devtools = launchChromium((code) => fail(`Chromium ended (${code})`)));
 
 // A test suite built for WebAssembly that needs a window: run in the page test.html.
 async function runSuite(folder, suite) {
