@@ -20,7 +20,9 @@ self.addEventListener("install", (event) => {
     event.waitUntil((async () => {
         const cache = await caches.open(cacheName);
         await Promise.all(files.map(async ([name, integrity]) => {
-            const request = new Request(new URL(name, site), { cache: "reload", integrity });
+            // Asked again of the server, which answers a browser holding the same bytes
+            // (the first visit just fetched them) without sending them twice.
+            const request = new Request(new URL(name, site), { cache: "no-cache", integrity });
             const response = await fetch(request);
             if (!response.ok)
                 throw new Error(`${name}: ${response.status}`);
