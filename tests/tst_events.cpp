@@ -25,7 +25,7 @@ private slots:
     void randomRun();
 
 private:
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
+    const std::unique_ptr<QPointingDevice> touchScreen{QTest::createTouchDevice()};
 };
 
 namespace {
@@ -195,14 +195,14 @@ void tst_Events::fingerDrawsTheLines()
     for (qsizetype step = 0; step < path.size(); ++step) {
         const QPoint at = centreOf(rig.w.imgBukv[std::size_t(path[step])]);
         if (step == 0)
-            QTest::touchEvent(&rig.w, touchScreen).press(0, at, &rig.w);
+            QTest::touchEvent(&rig.w, touchScreen.get()).press(0, at, &rig.w);
         else
-            QTest::touchEvent(&rig.w, touchScreen).move(0, at, &rig.w);
+            QTest::touchEvent(&rig.w, touchScreen.get()).move(0, at, &rig.w);
         const znakovit::AzbIstLine& line = znakovit::AzbIstLines[std::size_t(lines[step])];
         QCOMPARE(framedLetters(rig.w), membersOf(line));
         QCOMPARE(rig.w.lblAzbIst->text(), line.text());
     }
-    QTest::touchEvent(&rig.w, touchScreen)
+    QTest::touchEvent(&rig.w, touchScreen.get())
         .release(0, centreOf(rig.w.imgBukv[std::size_t(path.last())]), &rig.w);
     QCOMPARE(clicks, 0);
     QCOMPARE(framedLetters(rig.w), membersOf(znakovit::AzbIstLines[std::size_t(lines.last())]));
@@ -216,15 +216,15 @@ void tst_Events::tapIsAClick()
     rig.scripted = false;
     QVERIFY(show(rig.w));
     const QPoint five = centreOf(rig.w.imgBukv[5]), six = centreOf(rig.w.imgBukv[6]);
-    QTest::touchEvent(&rig.w, touchScreen).press(0, five, &rig.w);
-    QTest::touchEvent(&rig.w, touchScreen).release(0, five, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen.get()).press(0, five, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen.get()).release(0, five, &rig.w);
     QCOMPARE(framedLetters(rig.w), QList<int>{5});
     QCOMPARE(namesShown(rig.w), QList<int>{5});
     QCOMPARE(rig.w.lblNum->text(), rig.w.imgBukv[5]->toolTip());
 
-    QTest::touchEvent(&rig.w, touchScreen).press(0, five, &rig.w);
-    QTest::touchEvent(&rig.w, touchScreen).move(0, six, &rig.w);
-    QTest::touchEvent(&rig.w, touchScreen).release(0, six, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen.get()).press(0, five, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen.get()).move(0, six, &rig.w);
+    QTest::touchEvent(&rig.w, touchScreen.get()).release(0, six, &rig.w);
     QCOMPARE(framedLetters(rig.w), QList<int>{5});
     QCOMPARE(rig.w.Last, 5);
 }
