@@ -11,7 +11,6 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
-#include <QWidget>
 // The scale of a screen, which the page's size sets here, and the screen's own size in CSS
 // pixels: Qt's private API, of the Qt this edition is built with.
 #include <QtGui/private/qhighdpiscaling_p.h>

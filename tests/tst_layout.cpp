@@ -2,6 +2,8 @@
 // The window as the learner sees it: places, fonts, colours, texts, stacking, keyboard.
 #include "window/frmbukv.h"
 
+#include "testsupport.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
@@ -11,8 +13,6 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
-
-#include "testsupport.h"
 
 using namespace znakovit;
 

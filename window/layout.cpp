@@ -297,11 +297,10 @@ bool frmBukv::focusNextPrevChild(bool next)
 void frmBukv::placeControls()
 {
     const Table& table = tableOf(arrangement_);
-    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        const std::string name = control->objectName().toStdString();
-        if (std::any_of(table.places.begin(), table.places.end(),
-                        [&](const Place& place) { return place.name == name; }))
-            control->setGeometry(rectOf(table, name));
+    for (const Place& place : table.places) {
+        const QString name = QString::fromLatin1(place.name.data(), qsizetype(place.name.size()));
+        if (auto* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly))
+            control->setGeometry(toPixels(place.left, place.top, place.width, place.height));
     }
     for (Image* picture : {imgTitle, imgChoose, imgChoose2, imgChoose3})
         picture->setPictureScale(table.pictureScale);
