@@ -75,9 +75,10 @@ function launchChromium(ended) {
     return devtools;
 }
 
-// Decodes an 8-bit RGB or RGBA PNG, as Chromium and the picture generator write them.
+// Decodes an 8-bit grey, RGB, RGBA or palette PNG, as Chromium and the picture generator
+// write them.
 function decodePng(bytes) {
-    let width, height, channels;
+    let width, height, colour, channels, palette;
     const data = [];
     for (let at = 8; at < bytes.length;) {
         const length = bytes.readUInt32BE(at);
@@ -86,10 +87,12 @@ function decodePng(bytes) {
         if (type === "IHDR") {
             width = body.readUInt32BE(0);
             height = body.readUInt32BE(4);
-            const colour = body[9];
-            if (body[8] !== 8 || (colour !== 2 && colour !== 6) || body[12] !== 0)
-                throw new Error("only 8-bit RGB or RGBA PNG without interlacing");
-            channels = colour === 6 ? 4 : 3;
+            colour = body[9];
+            channels = { 0: 1, 2: 3, 3: 1, 6: 4 }[colour];
+            if (body[8] !== 8 || !channels || body[12] !== 0)
+                throw new Error("only 8-bit grey, RGB, RGBA or palette PNG without interlacing");
+        } else if (type === "PLTE") {
+            palette = body;
         } else if (type === "IDAT") {
             data.push(body);
         }
@@ -119,6 +122,10 @@ function decodePng(bytes) {
     }
     const rgb = (x, y) => {
         const at = y * stride + x * channels;
+        if (colour === 0)
+            return [pixels[at], pixels[at], pixels[at]];
+        if (colour === 3)
+            return [...palette.subarray(pixels[at] * 3, pixels[at] * 3 + 3)];
         return [pixels[at], pixels[at + 1], pixels[at + 2]];
     };
     return { width, height, rgb };
