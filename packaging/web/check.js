@@ -661,6 +661,23 @@ async function main() {
         await view.close();
     }
 
+    // A server that sends the program under another type than application/wasm: the
+    // browser cannot compile it as it arrives, so the loader takes it whole first, and the
+    // window still starts, with no word of it on the page.
+    {
+        const plain = await serve(path.resolve(siteArg), 0,
+            { types: { ".wasm": "application/octet-stream" } });
+        const view = await open(devtools, `http://127.0.0.1:${plain.address().port}/`,
+            screens.desktop);
+        const note = await view.evaluate("document.getElementById('note').hidden");
+        console.log(`program sent as application/octet-stream: the window drawn at `
+            + `${view.painted.toFixed(0)} ms, the loading note ${note ? "gone" : "still shown"}`);
+        if (!note)
+            throw new Error("with the program sent under another type the note stayed up");
+        await view.close();
+        plain.close();
+    }
+
     // A new build is taken at the next start, whole. Two builds of the site, the second with
     // its own page title, served in turn from one address: a reload while the first one's
     // page is open still shows the first build, the second waiting in a cache of its own; a

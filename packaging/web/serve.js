@@ -19,12 +19,14 @@ const types = {
 };
 
 // Starts serving `root` on 127.0.0.1:`port` (0: any free port); resolves to the server.
-function serve(root, port = 0) {
+// `types` replaces the types of some endings, to play a server that sends them otherwise.
+function serve(root, port = 0, { types: replaced = {} } = {}) {
     root = path.resolve(root);
+    const typeOf = { ...types, ...replaced };
     const server = http.createServer((request, response) => {
         const name = decodeURIComponent(new URL(request.url, "http://localhost").pathname);
         const file = path.join(root, name.endsWith("/") ? name + "index.html" : name);
-        const type = types[path.extname(file)];
+        const type = typeOf[path.extname(file)];
         if (!file.startsWith(root + path.sep) || !type || !fs.existsSync(file)) {
             response.writeHead(404, { "Content-Type": "text/plain" });
             response.end("not found\n");
