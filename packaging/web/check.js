@@ -20,6 +20,7 @@
 "use strict";
 const { execFileSync } = require("child_process");
 const fs = require("fs");
+const http = require("http");
 const os = require("os");
 const path = require("path");
 const { launchChromium, decodePng, median, sleep } = require("./devtools.js");
@@ -653,12 +654,33 @@ async function main() {
                 + "document.getElementById('note-text').textContent");
         }
         await sleep(500);
-        const program = requests.slice(asked).filter((file) => /znakovit\.(js|wasm)$/.test(file));
+        const program = requests.slice(asked).filter((file) => /\/znakovit-\w+\.(js|wasm)$/.test(file));
         console.log(`no WebGL: the page says «${note}»`
             + (program.length ? `, and fetched ${program.join(" ")}` : ""));
         if (!told.test(note) || program.length)
             throw new Error("without WebGL the page must say so and not load the program");
         await view.close();
+    }
+
+    // What the server lets browsers keep: the files named by the hash of their bytes for
+    // good, the others (the page, the manifest, the service worker) only until they have
+    // asked again.
+    {
+        const caching = {};
+        for (const file of fs.readdirSync(siteArg)) {
+            if (/\.(br|gz)$/.test(file) || !fs.statSync(path.join(siteArg, file)).isFile())
+                continue;
+            caching[file] = await new Promise((resolve, reject) => http.request(url + file,
+                { method: "HEAD" }, (response) => resolve(response.headers["cache-control"]))
+                .on("error", reject).end());
+        }
+        const lasting = Object.keys(caching).filter((file) => /immutable/.test(caching[file]));
+        console.log(`kept for good: ${lasting.join(" ")}; asked again: `
+            + Object.keys(caching).filter((file) => caching[file] === "no-cache").join(" "));
+        if (lasting.length !== 3 || !lasting.every((file) => /-[0-9a-f]{12}\.(js|wasm)$/.test(file))
+            || Object.keys(caching).some((file) => !lasting.includes(file)
+                && caching[file] !== "no-cache"))
+            throw new Error("the program and the loader, and they alone, are to be kept for good");
     }
 
     // A server that sends the program under another type than application/wasm: the

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A static server for the site, on this computer only, that sends the pre-compressed
-// .br or .gz twin of a file when the browser accepts it. Every answer says "no-cache", so the
-// browser asks again each time, and so finds a new build's service worker at its next start;
-// with the file's tag, which a browser holding the same bytes is answered by a short 304.
+// .br or .gz twin of a file when the browser accepts it. The program and the loader, whose
+// names carry their bytes' hash, are kept by browsers for good; every other answer says
+// "no-cache", so the browser asks again each time, and so finds a new build's page and
+// service worker at its next start; with the file's tag, by which a browser holding the same
+// bytes is answered with a short 304.
 //   node serve.js [site folder] [port]      (defaults: build-web/site, 8080)
 "use strict";
 const fs = require("fs");
@@ -33,7 +35,11 @@ function serve(root, port = 0, { types: replaced = {} } = {}) {
             return;
         }
         const accepted = String(request.headers["accept-encoding"] || "");
-        const headers = { "Content-Type": type, "Cache-Control": "no-cache", Vary: "Accept-Encoding" };
+        // A file whose name carries the hash of its bytes never changes: browsers may keep it
+        // for a year without asking. Any other is asked for again each time.
+        const lasting = /-[0-9a-f]{12}\.[a-z]+$/.test(name);
+        const headers = { "Content-Type": type, Vary: "Accept-Encoding",
+            "Cache-Control": lasting ? "public, max-age=31536000, immutable" : "no-cache" };
         let body = file;
         for (const [encoding, suffix] of [["br", ".br"], ["gzip", ".gz"]]) {
             if (accepted.includes(encoding) && fs.existsSync(file + suffix)) {
