@@ -7,7 +7,7 @@
 #include <QImageWriter>
 #include <QtEndian>
 
-#include <map>
+#include <set>
 
 namespace gen {
 
@@ -19,29 +19,18 @@ namespace {
 QImage exactPalette(const QImage& rgb)
 {
     constexpr qsizetype Most = 256;
-    std::map<QRgb, int> index;
+    std::set<QRgb> colours;
     for (int y = 0; y < rgb.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         for (int x = 0; x < rgb.width(); ++x) {
-            index.emplace(line[x], 0);
-            if (qsizetype(index.size()) > Most)
+            colours.insert(line[x]);
+            if (qsizetype(colours.size()) > Most)
                 return {};
         }
     }
-    QList<QRgb> colours;
-    for (auto& [colour, i] : index) {
-        i = int(colours.size());
-        colours.append(colour);
-    }
-    QImage indexed(rgb.size(), QImage::Format_Indexed8);
-    indexed.setColorTable(colours);
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        uchar* out = indexed.scanLine(y);
-        for (int x = 0; x < rgb.width(); ++x)
-            out[x] = uchar(index.at(line[x]));
-    }
-    return indexed;
+    // Qt gives each pixel the nearest colour of the table: its own.
+    return rgb.convertToFormat(QImage::Format_Indexed8,
+                               QList<QRgb>(colours.begin(), colours.end()));
 }
 
 } // namespace
